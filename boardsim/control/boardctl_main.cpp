@@ -1,0 +1,75 @@
+// boardctl: controls the simulated board from the command line.
+//
+//   boardctl ioprobe [board options]   serve a new firmware table at once
+//   boardctl ioprobe-firmware [opts]   the same, System Information taken
+//                                      from this machine's own firmware
+//   boardctl ioprobe-log               print the requests the driver answered
+//   boardctl ioprobe-clear-log         empty that log
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "board_client.h"
+#include "board_options.h"
+
+namespace {
+
+int Usage() {
+    std::fputs(
+        "usage: boardctl ioprobe [options] | ioprobe-firmware [options] | ioprobe-log | ioprobe-clear-log\n"
+        "options: --product TEXT --manufacturer TEXT --version TEXT --serial TEXT\n"
+        "         --no-system-information --vendor WATCHED,STATUS --no-vendor\n"
+        "         --fault none|fail|cycle|endless|answer-last\n",
+        stderr);
+    return 2;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "boardctl: %s\n", message.c_str());
+    return 1;
+}
+
+int ServeBoard(boardsim::IoprobeBoardClient& client, boardsim::IoprobeBoard board,
+               const std::vector<std::string>& options) {
+    std::string error;
+    if (!boardsim::ApplyBoardOptions(options, board, error)) return Fail(error);
+    if (!client.SetBoard(board)) return Fail("the driver refused the table");
+    if (board.systemInformation)
+        std::printf("board product name: %s\n", board.systemInformation->productName.c_str());
+    return 0;
+}
+
+int ServeMachineBoard(boardsim::IoprobeBoardClient& client, const std::vector<std::string>& options) {
+    auto info = boardsim::ReadMachineSystemInformation();
+    if (!info) return Fail("this machine reports no System Information structure");
+    boardsim::IoprobeBoard board;
+    board.systemInformation = *info;
+    return ServeBoard(client, board, options);
+}
+
+int PrintRequestLog(boardsim::IoprobeBoardClient& client) {
+    auto log = client.ReadRequestLog();
+    if (!log) return Fail("cannot read the request log");
+    std::printf("requests %u failed %u\n", log->total, log->failed);
+    std::uint32_t shown = log->total < boardsim::kRequestLogEntries ? log->total : boardsim::kRequestLogEntries;
+    for (std::uint32_t i = 0; i < shown; ++i) std::printf("0x%04X\n", log->handles[i]);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    std::string command = argv[1];
+    std::vector<std::string> options(argv + 2, argv + argc);
+
+    boardsim::IoprobeBoardClient client;
+    if (!client.IsOpen()) return Fail("the simulated firmware driver is not running");
+
+    if (command == "ioprobe") return ServeBoard(client, boardsim::IoprobeBoard{}, options);
+    if (command == "ioprobe-firmware") return ServeMachineBoard(client, options);
+    if (command == "ioprobe-log" && options.empty()) return PrintRequestLog(client);
+    if (command == "ioprobe-clear-log" && options.empty())
+        return client.ClearRequestLog() ? 0 : Fail("cannot clear the request log");
+    return Usage();
+}
