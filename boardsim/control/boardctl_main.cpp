@@ -35,13 +35,14 @@ int ServeBoard(boardsim::IoprobeBoardClient& client, boardsim::IoprobeBoard boar
     if (!boardsim::ApplyBoardOptions(options, board, error)) return Fail(error);
     if (!client.SetBoard(board)) return Fail("the driver refused the table");
     if (board.systemInformation)
-        std::printf("board product name: %s\n", board.systemInformation->productName.c_str());
+        std::printf("board product name: \"%s\"\n", board.systemInformation->productName.c_str());
     return 0;
 }
 
 int ServeMachineBoard(boardsim::IoprobeBoardClient& client, const std::vector<std::string>& options) {
     auto info = boardsim::ReadMachineSystemInformation();
     if (!info) return Fail("this machine reports no System Information structure");
+    if (info->productName.empty()) std::puts("this machine's firmware reports no product name");
     boardsim::IoprobeBoard board;
     board.systemInformation = *info;
     return ServeBoard(client, board, options);

@@ -16,11 +16,21 @@ std::string Flatten(std::string_view text) {
     return flat;
 }
 
+template <typename Number>
+bool ParseNumber(std::string_view text, Number& number) {
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
 }  // namespace
 
 std::string FormatJournalLine(const JournalEntry& entry) {
     std::string line = std::to_string(entry.tickMs);
-    for (const std::string* field : {&entry.program, &entry.currentDirectory, &entry.commandLine}) {
+    line += kFieldSeparator;
+    line += Flatten(entry.program);
+    line += kFieldSeparator;
+    line += std::to_string(entry.showCommand);
+    for (const std::string* field : {&entry.currentDirectory, &entry.commandLine}) {
         line += kFieldSeparator;
         line += Flatten(*field);
     }
@@ -32,7 +42,7 @@ std::optional<JournalEntry> ParseJournalLine(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
     std::vector<std::string_view> fields;
     std::size_t start = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         std::size_t tab = line.find(kFieldSeparator, start);
         if (tab == std::string_view::npos) return std::nullopt;
         fields.push_back(line.substr(start, tab - start));
@@ -41,11 +51,10 @@ std::optional<JournalEntry> ParseJournalLine(std::string_view line) {
     fields.push_back(line.substr(start));
 
     JournalEntry entry;
-    auto [end, error] = std::from_chars(fields[0].data(), fields[0].data() + fields[0].size(), entry.tickMs);
-    if (error != std::errc{} || end != fields[0].data() + fields[0].size()) return std::nullopt;
+    if (!ParseNumber(fields[0], entry.tickMs) || !ParseNumber(fields[2], entry.showCommand)) return std::nullopt;
     entry.program = fields[1];
-    entry.currentDirectory = fields[2];
-    entry.commandLine = fields[3];
+    entry.currentDirectory = fields[3];
+    entry.commandLine = fields[4];
     return entry;
 }
 

@@ -16,11 +16,13 @@ constexpr char kJournalPath[] = "C:\\boardsim\\journal.txt";
 struct JournalEntry {
     std::uint64_t tickMs = 0;    // system uptime when the program started
     std::string program;         // which stand-in wrote the line
+    int showCommand = -1;        // as the starter asked for it; -1 when it did not
     std::string currentDirectory;
     std::string commandLine;
 };
 
-// One line: tick, program, directory and command line, separated by tabs.
+// One line: tick, program, show command, directory and command line,
+// separated by tabs.
 std::string FormatJournalLine(const JournalEntry& entry);
 std::optional<JournalEntry> ParseJournalLine(std::string_view line);
 std::vector<JournalEntry> ParseJournal(std::string_view text);

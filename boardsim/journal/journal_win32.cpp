@@ -11,6 +11,10 @@ void RecordProgramStart(const char* program) {
     entry.tickMs = GetTickCount64();
     entry.program = program;
     entry.commandLine = GetCommandLineA();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    if (startup.dwFlags & STARTF_USESHOWWINDOW) entry.showCommand = startup.wShowWindow;
     DWORD size = GetCurrentDirectoryA(0, nullptr);
     std::vector<char> directory(size + 1, '\0');
     GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());

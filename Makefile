@@ -1,0 +1,46 @@
+# The two commands of the README, and the builds they stand on.
+#   make test   everything CI runs: unit tests, the Windows builds, the
+#               end-to-end tests under Wine
+#   make demo   the programs on a simulated board, with a screenshot
+#   make dist   the deliverables in dist/win64 and dist/win32
+
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist clean
+
+all: native win64 win32
+
+deps:
+	@tools/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j $(JOBS)
+
+win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 -j $(JOBS)
+
+win32: deps
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j $(JOBS)
+
+unit-test: native
+	ctest --preset native
+
+e2e-test: win64
+	ctest --preset win64
+
+test: unit-test e2e-test win32
+
+demo: win64
+	tools/demo.sh
+
+dist: win64 win32
+	rm -rf dist
+	cmake --install build/win64 --prefix dist/win64 >/dev/null
+	cmake --install build/win32 --prefix dist/win32 >/dev/null
+	@find dist -type f | sort
+
+clean:
+	rm -rf build dist

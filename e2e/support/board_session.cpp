@@ -1,0 +1,79 @@
+#include "board_session.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "prefix_layout.h"
+#include "wait.h"
+
+namespace e2e {
+namespace {
+
+// Starts or stops the firmware driver's service and waits until it is so.
+bool ControlService(bool start) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (manager == nullptr) return false;
+    SC_HANDLE service = OpenServiceA(manager, kIoprobeService, SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
+    bool ok = false;
+    if (service != nullptr) {
+        SERVICE_STATUS status{};
+        if (start)
+            StartServiceA(service, 0, nullptr);
+        else
+            ::ControlService(service, SERVICE_CONTROL_STOP, &status);
+        DWORD wanted = start ? SERVICE_RUNNING : SERVICE_STOPPED;
+        ok = WaitUntil([&] { return QueryServiceStatus(service, &status) && status.dwCurrentState == wanted; }, 10000);
+        CloseServiceHandle(service);
+    }
+    CloseServiceHandle(manager);
+    return ok;
+}
+
+}  // namespace
+
+void ServeBoard(const boardsim::IoprobeBoard& board) {
+    boardsim::IoprobeBoardClient client;
+    ASSERT_TRUE(client.IsOpen()) << "the simulated firmware driver is not running";
+    ASSERT_TRUE(client.SetBoard(board));
+}
+
+boardsim::IoprobeBoard BoardNamed(const std::string& productName) {
+    boardsim::IoprobeBoard board;
+    board.systemInformation->productName = productName;
+    return board;
+}
+
+std::vector<std::uint32_t> FirmwareRequests() {
+    boardsim::IoprobeBoardClient client;
+    auto log = client.ReadRequestLog();
+    if (!log) return {};
+    std::uint32_t count = std::min(log->total, boardsim::kRequestLogEntries);
+    return std::vector<std::uint32_t>(log->handles, log->handles + count);
+}
+
+void ClearRequests() {
+    boardsim::IoprobeBoardClient client;
+    client.ClearRequestLog();
+}
+
+std::vector<boardsim::JournalEntry> ReadJournal() {
+    std::ifstream file(boardsim::kJournalPath, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return boardsim::ParseJournal(text.str());
+}
+
+void ClearJournal() { DeleteFileA(boardsim::kJournalPath); }
+
+bool StopFirmwareDriver() { return ControlService(false); }
+bool StartFirmwareDriver() { return ControlService(true); }
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void RemoveFile(const std::string& path) { DeleteFileA(path.c_str()); }
+
+}  // namespace e2e

@@ -1,0 +1,29 @@
+// Finding the windows a program shows and reading and pressing them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A visible top-level window with this title (and class, when given),
+// waited for up to `timeoutMs`; nullptr when none appears.
+HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
+
+// True once no visible top-level window has this title, within `timeoutMs`.
+bool WaitForNoWindow(const char* title, DWORD timeoutMs);
+
+std::string WindowText(HWND window);
+
+// The message text of a message box (its static control).
+std::string MessageBoxText(HWND box);
+
+// Presses a dialog button as a click would, and waits for the box to go.
+bool PressButton(HWND dialog, int buttonId, DWORD timeoutMs = 5000);
+
+// Titles of the visible top-level windows, for failure messages.
+std::vector<std::string> VisibleWindowTitles();
+
+}  // namespace e2e
