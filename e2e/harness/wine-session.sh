@@ -93,6 +93,7 @@ cmd_start() {
     [ -f "$(session_env "$dir")" ] && cmd_stop "$dir"
     rm -rf "$dir/prefix" "$dir/shots"
 
+    export HOME=${HOME:-$dir}
     start_xvfb "$dir"
     WINEPREFIX="$dir/prefix" WINELOADER=$WINE64 WINESERVER=$WINESERVER_BIN WINEDEBUG=-all
     export WINEPREFIX WINELOADER WINESERVER WINEDEBUG DISPLAY

@@ -94,9 +94,10 @@ void ExpectRavloInstalled(const std::vector<JournalEntry>& started, const std::s
     ASSERT_EQ(started.size(), 2u);
     ExpectStarted(started[0], "rundll", kShowHidden, medium, kInstallPrefix + Join(medium, "HW1\\Ravlo.inf"));
     ExpectStarted(started[1], "Ravlo", kShowNormal, medium, kWindows + "\\Ravlo.exe");
+    // Each side also carries its own process start-up, which varies.
     auto pause = started[1].tickMs - started[0].tickMs;
-    EXPECT_GE(pause, 3900u);
-    EXPECT_LE(pause, 6000u);
+    EXPECT_GE(pause, 3400u);
+    EXPECT_LE(pause, 6500u);
     EXPECT_TRUE(FileExists(kWindows + "\\Ravlo.exe"));
     EXPECT_TRUE(FileExists(kWindows + "\\RemoveRV.inf"));
 }
