@@ -50,6 +50,8 @@ def read_source(path, allow_transparent):
         width, height = (int(n) for n in lines[0][5:].strip().split("x"))
     except ValueError:
         raise ArtError(f"{path}:1: bad size line {lines[0]!r}")
+    if width < 1 or height < 1:
+        raise ArtError(f"{path}:1: size must be at least 1x1")
     rows = lines[1:]
     while rows and rows[-1] == "":
         rows.pop()
@@ -161,5 +163,5 @@ def main(argv):
 if __name__ == "__main__":
     try:
         main(sys.argv)
-    except (ArtError, OSError) as e:
+    except (ArtError, OSError, UnicodeDecodeError) as e:
         sys.exit(f"make_art: {e}")

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "directory_text.h"
+#include "win32_system_calls.h"
 
 namespace setup {
 namespace {
@@ -14,13 +15,19 @@ constexpr std::size_t kCurrentDirectoryRoom = 30;
 
 }  // namespace
 
-std::string Win32SetupPlatform::WindowsDirectory() {
+std::string ReadWindowsDirectory() {
     return ReadDirectory(
         [](char* room, std::size_t size) {
             return static_cast<std::size_t>(GetWindowsDirectoryA(room, static_cast<UINT>(size)));
         },
         kWindowsDirectoryRoom);
 }
+
+void StartCommand(const std::string& commandLine, ShowCommand show) {
+    WinExec(commandLine.c_str(), static_cast<UINT>(show));
+}
+
+std::string Win32SetupPlatform::WindowsDirectory() { return ReadWindowsDirectory(); }
 
 std::string Win32SetupPlatform::CurrentDirectory() {
     return ReadDirectory(
@@ -34,9 +41,7 @@ void Win32SetupPlatform::ChangeDirectory(const std::string& directory) {
     SetCurrentDirectoryA(directory.c_str());
 }
 
-void Win32SetupPlatform::Run(const std::string& commandLine, ShowCommand show) {
-    WinExec(commandLine.c_str(), static_cast<UINT>(show));
-}
+void Win32SetupPlatform::Run(const std::string& commandLine, ShowCommand show) { StartCommand(commandLine, show); }
 
 void Win32SetupPlatform::Sleep(unsigned milliseconds) {
     ::Sleep(milliseconds);

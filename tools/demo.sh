@@ -1,41 +1,78 @@
 #!/bin/bash
-# The demo: a simulated board of the HW1 family, boardsetup run from the
-# installation medium, and what it started, with a screenshot.
+# The demo: a simulated board of the HW1 family. boardsetup installs the
+# CPU thermal monitor from the medium and starts it; the board's fan then
+# fails and recovers; the remover takes the monitor off again. Screenshots
+# of each step are saved and their paths printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 BUILD=build/win64
 DEMO=build/demo
 SESSION=e2e/harness/wine-session.sh
-SHOT=$PWD/$DEMO/boardsetup-demo.png
+SHOTS=$PWD/$DEMO/shots
 
 run() { "$SESSION" run "$DEMO" "$@" </dev/null 2>/dev/null; }
+board() { run 'C:\boardsim\boardctl.exe' "$@" | tr -d '\r'; }
+journal() { tr -d '\r' <"$PREFIX/drive_c/boardsim/journal.txt" 2>/dev/null | sed 's/^/  /'; }
+installed() { ls "$PREFIX/drive_c/windows" | grep -E '^(Ravlo\.exe|RemoveRV\.inf|TRAYREMOVE\.EXE)$' | sed 's/^/  /' || echo "  (none)"; }
 
-mkdir -p "$DEMO"
+# shot NAME: the whole screen, and the tray corner enlarged.
+shot() {
+    "$SESSION" shot "$DEMO" "$SHOTS/$1.png"
+    convert "$SHOTS/$1.png" -crop 160x24+864+744 +repage -scale 400% "$SHOTS/$1-tray.png"
+    echo "  screenshot: $SHOTS/$1.png (tray: $1-tray.png)"
+}
+
+mkdir -p "$SHOTS"
 trap '"$SESSION" stop "$DEMO" >/dev/null 2>&1 || true' EXIT
 "$SESSION" start "$DEMO" "$BUILD"
 PREFIX=$DEMO/prefix
 
-# Serve the machine's own System Information when Wine reports one, so the
-# demo first shows the real board name, then the board of the demo.
-if run 'C:\boardsim\boardctl.exe' ioprobe-firmware | sed 's/^/this machine: /'; then :; fi
-run 'C:\boardsim\boardctl.exe' ioprobe --manufacturer "Ostrel" --product QR4W --vendor 0x3F,0x3E |
-    sed 's/^/simulated /'
-run 'C:\boardsim\boardctl.exe' ioprobe-clear-log
+echo
+echo "== this machine's own firmware, as Wine reports it"
+board ioprobe-firmware | sed 's/^/  /' || true
 
-echo "running C:\\medium\\BOARDSETUP.EXE from C:\\medium ..."
+echo
+echo "== a simulated board of the HW1 family: all six items in order"
+board ioprobe --manufacturer Ostrel --product QR4W --vendor 0x3F,0x3E | sed 's/^/  /'
+board ioprobe-clear-log
+
+echo
+echo "== boardsetup from C:\\medium"
 run start /wait /d 'C:\medium' 'C:\medium\BOARDSETUP.EXE'
-sleep 2
-"$SESSION" shot "$DEMO" "$SHOT"
+sleep 3
+echo "programs started (uptime ms, program, show command, directory, command line):"
+journal
+echo "installed into C:\\windows:"
+installed
+shot 1-installed
 
 echo
-echo "firmware requests boardsetup sent (handles):"
-run 'C:\boardsim\boardctl.exe' ioprobe-log | tr -d '\r' | sed 's/^/  /'
+echo "== the fan stops"
+board ioprobe --manufacturer Ostrel --product QR4W --vendor 0x3F,0x1E >/dev/null
+sleep 2
+shot 2-fan-failure
+
 echo
-echo "programs started (uptime ms, program, show command, directory, command line):"
-tr -d '\r' <"$PREFIX/drive_c/boardsim/journal.txt" | sed 's/^/  /'
+echo "== the fan runs again"
+board ioprobe --manufacturer Ostrel --product QR4W --vendor 0x3F,0x3E >/dev/null
+sleep 2
+shot 3-fan-recovered
+
 echo
-echo "installed into C:\\windows:"
-ls "$PREFIX/drive_c/windows" | grep -E '^(Ravlo\.exe|RemoveRV\.inf|TRAYREMOVE\.EXE)$' | sed 's/^/  /'
+echo "== the temperature rises too high"
+board ioprobe --manufacturer Ostrel --product QR4W --vendor 0x3F,0x3F >/dev/null
+sleep 2
+shot 4-too-hot
+
 echo
-echo "screenshot: $SHOT"
+echo "== TRAYREMOVE.EXE"
+: >"$PREFIX/drive_c/boardsim/journal.txt"
+run 'C:\windows\TRAYREMOVE.EXE'
+sleep 3
+echo "programs started:"
+journal
+echo "left in C:\\windows:"
+installed
+board ioprobe-log | head -1 | sed 's/^/  firmware driver: /'
+shot 5-removed

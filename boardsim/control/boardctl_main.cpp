@@ -51,7 +51,7 @@ int ServeMachineBoard(boardsim::IoprobeBoardClient& client, const std::vector<st
 int PrintRequestLog(boardsim::IoprobeBoardClient& client) {
     auto log = client.ReadRequestLog();
     if (!log) return Fail("cannot read the request log");
-    std::printf("requests %u failed %u\n", log->total, log->failed);
+    std::printf("open handles %u requests %u failed %u\n", log->openHandles, log->total, log->failed);
     std::uint32_t shown = log->total < boardsim::kRequestLogEntries ? log->total : boardsim::kRequestLogEntries;
     for (std::uint32_t i = 0; i < shown; ++i) std::printf("0x%04X\n", log->handles[i]);
     return 0;

@@ -52,6 +52,7 @@ struct TableHeader {
 constexpr uint32_t kRequestLogEntries = 256;
 
 struct RequestLog {
+    uint32_t openHandles;  // handles to the firmware device open now
     uint32_t total;    // firmware requests since the log was last cleared
     uint32_t failed;   // of those, answered with a failure
     uint32_t handles[kRequestLogEntries];  // the first requested handles, in order

@@ -134,12 +134,27 @@ NTSTATUS DeviceControl(DeviceContext& context, PIRP irp, PIO_STACK_LOCATION stac
     }
 }
 
+// Counts the programs' open handles to the firmware device.
+NTSTATUS OpenOrClose(DeviceContext& context, PIRP irp, bool open) {
+    if (context.role == Role::Firmware) {
+        BoardState& board = *context.board;
+        KIRQL irql;
+        KeAcquireSpinLock(&board.lock, &irql);
+        if (open)
+            ++board.log.openHandles;
+        else if (board.log.openHandles > 0)
+            --board.log.openHandles;
+        KeReleaseSpinLock(&board.lock, irql);
+    }
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
 NTSTATUS NTAPI Dispatch(PDEVICE_OBJECT device, PIRP irp) {
     auto& context = *static_cast<DeviceContext*>(device->DeviceExtension);
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     switch (stack->MajorFunction) {
-    case IRP_MJ_CREATE:
-    case IRP_MJ_CLOSE:
+    case IRP_MJ_CREATE: return OpenOrClose(context, irp, true);
+    case IRP_MJ_CLOSE: return OpenOrClose(context, irp, false);
     case IRP_MJ_CLEANUP: return Complete(irp, STATUS_SUCCESS, 0);
     case IRP_MJ_DEVICE_CONTROL: return DeviceControl(context, irp, stack);
     default: return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);

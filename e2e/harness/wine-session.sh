@@ -10,8 +10,9 @@
 # Windows-side layout (see e2e/support/prefix_layout.h):
 #   C:\boardsim\          boardctl.exe, the journal, screenshots
 #   C:\windows\rundll.exe the INF installer entry
-#   C:\medium, M:\, "C:\Ostrel Driver Disk\Mainboard Utilities"
-#                         the installation medium (one copy, three places)
+#   C:\medium            the installation medium
+#   C:\probe-medium, M:\, "C:\Ostrel Driver Disk\Mainboard Utilities"
+#                         the probe medium (one copy, three places)
 set -euo pipefail
 
 WINE64=/usr/lib/wine/wine64
@@ -72,12 +73,14 @@ install_board() {
 }
 
 place_medium() {
-    local disk=$1/driver-disk c="$WINEPREFIX/drive_c"
+    local disk=$1/driver-disk probe=$1/probe-disk c="$WINEPREFIX/drive_c"
     [ -d "$disk" ] || die "no installation medium in $disk"
     ln -sfn "$disk" "$c/medium"
+    [ -d "$probe" ] || return 0
+    ln -sfn "$probe" "$c/probe-medium"
     mkdir -p "$c/Ostrel Driver Disk"
-    ln -sfn "$disk" "$c/Ostrel Driver Disk/Mainboard Utilities"
-    ln -sfn "$disk" "$WINEPREFIX/dosdevices/m:"
+    ln -sfn "$probe" "$c/Ostrel Driver Disk/Mainboard Utilities"
+    ln -sfn "$probe" "$WINEPREFIX/dosdevices/m:"
 }
 
 use_virtual_desktop() {

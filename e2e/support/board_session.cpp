@@ -47,9 +47,19 @@ boardsim::IoprobeBoard BoardNamed(const std::string& productName) {
     return board;
 }
 
-std::vector<std::uint32_t> FirmwareRequests() {
+boardsim::IoprobeBoard MonitoredBoard(std::uint8_t watchedItems, std::uint8_t status) {
+    boardsim::IoprobeBoard board = BoardNamed("QR4W");
+    board.vendorMonitor = boardsim::VendorMonitor{watchedItems, status};
+    return board;
+}
+
+std::optional<boardsim::RequestLog> FirmwareRequestLog() {
     boardsim::IoprobeBoardClient client;
-    auto log = client.ReadRequestLog();
+    return client.ReadRequestLog();
+}
+
+std::vector<std::uint32_t> FirmwareRequests() {
+    auto log = FirmwareRequestLog();
     if (!log) return {};
     std::uint32_t count = std::min(log->total, boardsim::kRequestLogEntries);
     return std::vector<std::uint32_t>(log->handles, log->handles + count);

@@ -18,6 +18,13 @@ void ServeBoard(const boardsim::IoprobeBoard& board);
 // A board of the given product name, everything else at its defaults.
 boardsim::IoprobeBoard BoardNamed(const std::string& productName);
 
+// A board of the thermal monitor's family whose vendor structure holds
+// these watched-items and status bytes.
+boardsim::IoprobeBoard MonitoredBoard(std::uint8_t watchedItems, std::uint8_t status);
+
+// The firmware driver's request log, or nothing when it cannot be read.
+std::optional<boardsim::RequestLog> FirmwareRequestLog();
+
 // The handles of the firmware requests since the last ClearRequests().
 std::vector<std::uint32_t> FirmwareRequests();
 void ClearRequests();

@@ -8,11 +8,15 @@ constexpr char kWindowsDirectory[] = "C:\\windows";
 constexpr char kBoardDirectory[] = "C:\\boardsim";
 constexpr char kShotsDirectory[] = "C:\\boardsim\\shots";
 
-// One installation medium, reachable at three places.
+// The installation medium as it ships.
 constexpr char kMediumDirectory[] = "C:\\medium";
-constexpr char kMediumDriveRoot[] = "M:\\";
+
+// The probe medium: the same, but its HW1\Ravlo.exe records how it was
+// started. One copy, reachable at three places.
+constexpr char kProbeMediumDirectory[] = "C:\\probe-medium";
+constexpr char kProbeMediumDriveRoot[] = "M:\\";
 // Longer than the 29-character room the setup launcher first reads into.
-constexpr char kLongMediumDirectory[] = "C:\\Ostrel Driver Disk\\Mainboard Utilities";
+constexpr char kLongProbeMediumDirectory[] = "C:\\Ostrel Driver Disk\\Mainboard Utilities";
 
 constexpr char kIoprobeService[] = "ioprobe";
 

@@ -2,6 +2,8 @@
 
 #include <tlhelp32.h>
 
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace e2e {

@@ -11,7 +11,8 @@ namespace e2e {
 
 class Program {
 public:
-    // Starts `commandLine` with `directory` as its current directory.
+    // Starts `commandLine` with `directory` as its current directory. The
+    // program runs in this process's system language.
     Program(const std::string& commandLine, const std::string& directory);
     ~Program();
     Program(const Program&) = delete;

@@ -23,7 +23,57 @@ bool WriteBitmapFile(const std::string& path, const BITMAPINFOHEADER& info, cons
     return ok;
 }
 
+// The screen's pixels in `area`, top-down rows of 0x00RRGGBB values.
+std::vector<DWORD> CapturePixels(const RECT& area) {
+    int width = area.right - area.left;
+    int height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+constexpr int kTrayStripWidth = 64;
+
 }  // namespace
+
+int TrayIconColumns() {
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (taskbar == nullptr) return -1;
+    RECT bar{};
+    GetWindowRect(taskbar, &bar);
+    // Inside the taskbar's border, at its right end.
+    RECT strip{bar.right - kTrayStripWidth, bar.top + 3, bar.right - 2, bar.bottom - 2};
+    int width = strip.right - strip.left;
+    int height = strip.bottom - strip.top;
+    std::vector<DWORD> pixels = CapturePixels(strip);
+    DWORD background = pixels.front();
+    int columns = 0;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            if (pixels[static_cast<std::size_t>(y) * width + x] != background) {
+                ++columns;
+                break;
+            }
+        }
+    }
+    return columns;
+}
 
 bool SaveScreenshot(const std::string& name) {
     int width = GetSystemMetrics(SM_CXSCREEN);

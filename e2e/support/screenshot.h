@@ -9,4 +9,9 @@ namespace e2e {
 // it into NAME.png beside the session when it stops.
 bool SaveScreenshot(const std::string& name);
 
+// How many pixel columns at the right end of the taskbar, where the
+// notification area shows its icons, hold anything but the taskbar's own
+// colour: 0 with no icon (or a transparent one), about 16 per icon.
+int TrayIconColumns();
+
 }  // namespace e2e

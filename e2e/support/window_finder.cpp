@@ -52,6 +52,36 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string WindowTextUtf8(HWND window) {
+    wchar_t text[1024] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    char utf8[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+
+std::string DialogItemTextUtf8(HWND dialog, int control) {
+    HWND item = GetDlgItem(dialog, control);
+    return item ? WindowTextUtf8(item) : std::string{};
+}
+
+std::vector<HWND> VisibleWindowsOfClass(const char* className) {
+    struct Search {
+        const char* className;
+        std::vector<HWND> found;
+    } search{className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            char name[256] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (IsWindowVisible(window) && lstrcmpA(name, s.className) == 0) s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::string MessageBoxText(HWND box) {
     HWND text = GetDlgItem(box, kMessageBoxTextId);
     return text ? WindowText(text) : std::string{};

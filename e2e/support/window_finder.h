@@ -17,6 +17,13 @@ bool WaitForNoWindow(const char* title, DWORD timeoutMs);
 
 std::string WindowText(HWND window);
 
+// The text as UTF-8, whatever the code page of the window's program.
+std::string WindowTextUtf8(HWND window);
+std::string DialogItemTextUtf8(HWND dialog, int control);
+
+// Visible top-level windows of a class, in any title.
+std::vector<HWND> VisibleWindowsOfClass(const char* className);
+
 // The message text of a message box (its static control).
 std::string MessageBoxText(HWND box);
 

@@ -39,6 +39,7 @@ protected:
         ClearRequests();
         RemoveFile(kWindows + "\\Ravlo.exe");
         RemoveFile(kWindows + "\\RemoveRV.inf");
+        RemoveFile(kWindows + "\\TRAYREMOVE.EXE");
     }
 
     void TearDown() override {
@@ -100,6 +101,7 @@ void ExpectRavloInstalled(const std::vector<JournalEntry>& started, const std::s
     EXPECT_LE(pause, 6500u);
     EXPECT_TRUE(FileExists(kWindows + "\\Ravlo.exe"));
     EXPECT_TRUE(FileExists(kWindows + "\\RemoveRV.inf"));
+    EXPECT_TRUE(FileExists(kWindows + "\\TRAYREMOVE.EXE"));
 }
 
 void ExpectInstallerStarted(const std::vector<JournalEntry>& started, const std::string& medium,
@@ -122,9 +124,9 @@ class InstallerBoardTest : public BoardsetupTest, public testing::WithParamInter
 
 TEST_P(InstallerBoardTest, StartsTheMediumsInstallerInItsDirectory) {
     ServeBoard(BoardNamed(GetParam().identifier));
-    RunBoardsetup(kMediumDirectory);
+    RunBoardsetup(kProbeMediumDirectory);
     CloseStandIn((GetParam().hw + " Setup").c_str());
-    ExpectInstallerStarted(Started(), kMediumDirectory, GetParam().hw);
+    ExpectInstallerStarted(Started(), kProbeMediumDirectory, GetParam().hw);
     EXPECT_EQ(FirmwareRequests(), kReadsSystemInformation);
 }
 
@@ -139,9 +141,9 @@ class RavloBoardTest : public BoardsetupTest, public testing::WithParamInterface
 
 TEST_P(RavloBoardTest, InstallsTheMonitorAndStartsIt) {
     ServeBoard(BoardNamed(GetParam()));
-    RunBoardsetup(kMediumDirectory);
+    RunBoardsetup(kProbeMediumDirectory);
     CloseStandIn(kRavloTitle);
-    ExpectRavloInstalled(Started(), kMediumDirectory);
+    ExpectRavloInstalled(Started(), kProbeMediumDirectory);
     EXPECT_EQ(FirmwareRequests(), kReadsSystemInformation);
 }
 
@@ -152,23 +154,23 @@ TEST_F(BoardsetupTest, LongFirstStringGivesTheTextFromOffset33) {
     IoprobeBoard board = BoardNamed("QT7M");
     board.systemInformation->manufacturer = "Ostrel Mainboard Ltd QR4W";
     ServeBoard(board);
-    RunBoardsetup(kMediumDirectory);
+    RunBoardsetup(kProbeMediumDirectory);
     CloseStandIn(kRavloTitle);
-    ExpectRavloInstalled(Started(), kMediumDirectory);
+    ExpectRavloInstalled(Started(), kProbeMediumDirectory);
 }
 
 TEST_F(BoardsetupTest, FirstStringOf20CharactersStillGivesTheProductName) {
     IoprobeBoard board = BoardNamed("QT7M");
     board.systemInformation->manufacturer = "Ostrel Mainboard Ltd";
     ServeBoard(board);
-    RunBoardsetup(kMediumDirectory);
+    RunBoardsetup(kProbeMediumDirectory);
     CloseStandIn("HW2 Setup");
-    ExpectInstallerStarted(Started(), kMediumDirectory, "HW2");
+    ExpectInstallerStarted(Started(), kProbeMediumDirectory, "HW2");
 }
 
 TEST_F(BoardsetupTest, MissingDriverShowsInitFailThenStartsHw3) {
     ASSERT_TRUE(StopFirmwareDriver());
-    Program boardsetup(Join(kMediumDirectory, "BOARDSETUP.EXE"), kMediumDirectory);
+    Program boardsetup(Join(kProbeMediumDirectory, "BOARDSETUP.EXE"), kProbeMediumDirectory);
     HWND box = WaitForWindow("VxD", 10000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Init Fail!");
@@ -181,34 +183,34 @@ TEST_F(BoardsetupTest, MissingDriverShowsInitFailThenStartsHw3) {
     ASSERT_TRUE(code);
     EXPECT_EQ(*code, 0u);
     CloseStandIn("HW3 Setup");
-    ExpectInstallerStarted(Started(), kMediumDirectory, "HW3");
+    ExpectInstallerStarted(Started(), kProbeMediumDirectory, "HW3");
 }
 
 TEST_F(BoardsetupTest, MediumAtTheRootOfADrive) {
     ServeBoard(BoardNamed("QR4W"));
-    RunBoardsetup(kMediumDriveRoot);
+    RunBoardsetup(kProbeMediumDriveRoot);
     CloseStandIn(kRavloTitle);
-    ExpectRavloInstalled(Started(), kMediumDriveRoot);
+    ExpectRavloInstalled(Started(), kProbeMediumDriveRoot);
 
     ClearJournal();
     ServeBoard(BoardNamed("QT7M"));
-    RunBoardsetup(kMediumDriveRoot);
+    RunBoardsetup(kProbeMediumDriveRoot);
     CloseStandIn("HW2 Setup");
-    ExpectInstallerStarted(Started(), kMediumDriveRoot, "HW2");
+    ExpectInstallerStarted(Started(), kProbeMediumDriveRoot, "HW2");
     EXPECT_EQ(Started().at(0).commandLine, "M:\\\\HW2\\Setup.exe");
 }
 
 TEST_F(BoardsetupTest, MediumDirectoryLongerThanItsRoomIsUsedWhole) {
     ServeBoard(BoardNamed("QT7M"));
-    RunBoardsetup(kLongMediumDirectory);
+    RunBoardsetup(kLongProbeMediumDirectory);
     CloseStandIn("HW2 Setup");
-    ExpectInstallerStarted(Started(), kLongMediumDirectory, "HW2");
+    ExpectInstallerStarted(Started(), kLongProbeMediumDirectory, "HW2");
 
     ClearJournal();
     ServeBoard(BoardNamed("QR4W"));
-    RunBoardsetup(kLongMediumDirectory);
+    RunBoardsetup(kLongProbeMediumDirectory);
     CloseStandIn(kRavloTitle);
-    ExpectRavloInstalled(Started(), kLongMediumDirectory);
+    ExpectRavloInstalled(Started(), kLongProbeMediumDirectory);
 }
 
 struct FaultCase {
@@ -228,9 +230,9 @@ TEST_P(FaultyDriverTest, EndsInTimeWithTheHw3Installer) {
     if (!GetParam().systemInformation) board.systemInformation.reset();
     board.fault = GetParam().fault;
     ServeBoard(board);
-    RunBoardsetup(kMediumDirectory);
+    RunBoardsetup(kProbeMediumDirectory);
     CloseStandIn("HW3 Setup");
-    ExpectInstallerStarted(Started(), kMediumDirectory, "HW3");
+    ExpectInstallerStarted(Started(), kProbeMediumDirectory, "HW3");
 
     boardsim::IoprobeBoardClient client;
     auto log = client.ReadRequestLog();
