@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 BUILD=build/win64
 DEMO=build/demo
 SESSION=e2e/harness/wine-session.sh
-SHOTS=$PWD/$DEMO/shots
+SHOTS=$PWD/$DEMO/screenshots
 
 run() { "$SESSION" run "$DEMO" "$@" </dev/null 2>/dev/null; }
 board() { run 'C:\boardsim\boardctl.exe' "$@" | tr -d '\r'; }
@@ -19,14 +19,15 @@ installed() { ls "$PREFIX/drive_c/windows" | grep -E '^(Ravlo\.exe|RemoveRV\.inf
 # shot NAME: the whole screen, and the tray corner enlarged.
 shot() {
     "$SESSION" shot "$DEMO" "$SHOTS/$1.png"
-    convert "$SHOTS/$1.png" -crop 160x24+864+744 +repage -scale 400% "$SHOTS/$1-tray.png"
+    convert "$SHOTS/$1.png" -crop 96x20+928+748 +repage -scale 400% "$SHOTS/$1-tray.png"
     echo "  screenshot: $SHOTS/$1.png (tray: $1-tray.png)"
 }
 
-mkdir -p "$SHOTS"
+mkdir -p "$DEMO"
 trap '"$SESSION" stop "$DEMO" >/dev/null 2>&1 || true' EXIT
 "$SESSION" start "$DEMO" "$BUILD"
 PREFIX=$DEMO/prefix
+mkdir -p "$SHOTS"
 
 echo
 echo "== this machine's own firmware, as Wine reports it"
@@ -45,6 +46,7 @@ echo "programs started (uptime ms, program, show command, directory, command lin
 journal
 echo "installed into C:\\windows:"
 installed
+pgrep -f 'Ravlo.exe' >/dev/null && echo "running: C:\\windows\\Ravlo.exe, in the tray"
 shot 1-installed
 
 echo

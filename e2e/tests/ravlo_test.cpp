@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <string>
 #include <vector>
@@ -64,6 +65,51 @@ const Texts kJapaneseTexts{
 };
 
 HWND FindTrayWindow() { return FindWindowA(kTrayClass, kTrayTitle); }
+
+// The columns of the status window's template, in dialog units: x and
+// width of the row names, statuses and warnings, and of the headings.
+struct Columns {
+    int conditionX, conditionWidth, warningX, warningWidth, statusWidth, noticeX, noticeWidth;
+};
+constexpr Columns kEnglishColumns{53, 42, 95, 85, 36, 112, 68};
+constexpr Columns kJapaneseColumns{53, 34, 87, 93, 28, 107, 73};
+
+RECT ClientRectOf(HWND status, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(status, id), &rect);
+    MapWindowPoints(nullptr, status, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Every text control of the status window sits where the template puts it.
+// The dialog-unit scale is measured across the window, from the left edge
+// of row 0's name (x 23, y 20) to the far corner of row 5's warning
+// (x 180, y 96), so that any control off its place shows.
+void ExpectTemplateLayout(HWND status, const Columns& c) {
+    struct Placed {
+        int id, x, y, width, height;
+    };
+    std::vector<Placed> controls{{1018, 23, 7, 30, 11},
+                                 {1019, c.conditionX, 7, c.conditionWidth, 11},
+                                 {1020, c.warningX, 7, c.warningWidth, 11},
+                                 {1021, c.noticeX, 110, c.noticeWidth, 8}};
+    for (int row = 0; row < 6; ++row) {
+        int y = 20 + 13 * row;
+        controls.push_back({1000 + 3 * row, 23, y, 30, 11});
+        controls.push_back({1001 + 3 * row, 56, y, c.statusWidth, 11});
+        controls.push_back({1002 + 3 * row, c.warningX, y, c.warningWidth, 11});
+    }
+    RECT first = ClientRectOf(status, 1000);
+    RECT last = ClientRectOf(status, 1017);
+    double sx = (last.right - first.left) / double(180 - 23);
+    double sy = (last.bottom - first.top) / double(96 - 20);
+    auto isNear = [](LONG actual, double expected) { return std::abs(actual - expected) <= 1.5; };
+    for (const Placed& p : controls) {
+        RECT r = ClientRectOf(status, p.id);
+        EXPECT_TRUE(isNear(r.left, p.x * sx) && isNear(r.right, (p.x + p.width) * sx)) << "x of " << p.id;
+        EXPECT_TRUE(isNear(r.top, p.y * sy) && isNear(r.bottom, (p.y + p.height) * sy)) << "y of " << p.id;
+    }
+}
 
 // The status window of either language.
 HWND WaitForStatusWindow(const Texts& texts, DWORD timeoutMs) {
@@ -222,6 +268,8 @@ TEST_F(RavloJapaneseTest, EveryTextIsJapanese) {
         EXPECT_EQ(DialogItemTextUtf8(status, 1002 + 3 * row), t.warnings[row]);
     }
     for (int i = 0; i < 3; ++i) EXPECT_EQ(DialogItemTextUtf8(status, 1018 + i), t.headings[i]);
+    ExpectTemplateLayout(status, kJapaneseColumns);
+    Sleep(1200);
     SaveScreenshot("ravlo-status-japanese");
 }
 
@@ -357,6 +405,33 @@ TEST_F(RavloTest, TicksLeakNothing) {
     EXPECT_LE(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
     EXPECT_LE(GetGuiResources(process, GR_USEROBJECTS), userBefore);
     CloseHandle(process);
+}
+
+std::string VersionText(const std::vector<char>& info, const char* name) {
+    char* value = nullptr;
+    UINT size = 0;
+    std::string key = std::string("\\StringFileInfo\\040904E4\\") + name;
+    if (!VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &size) || value == nullptr) return {};
+    return value;
+}
+
+TEST(RavloFileTest, CarriesItsVersionResource) {
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(kRavlo.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(kRavlo.c_str(), 0, size, info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedSize = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+    EXPECT_EQ(VersionText(info, "FileDescription"), "Hardware Monitor");
+    EXPECT_EQ(VersionText(info, "InternalName"), "Ravlo");
+    EXPECT_EQ(VersionText(info, "OriginalFilename"), "Ravlo.exe");
+    EXPECT_EQ(VersionText(info, "ProductName"), "Ostrel Hardware Monitor");
 }
 
 class TrayRemoveTest : public RavloTest {};
