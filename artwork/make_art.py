@@ -61,9 +61,11 @@ def read_source(path, allow_transparent):
     for n, row in enumerate(rows, start=2):
         if len(row) != width:
             raise ArtError(f"{path}:{n}: row is {len(row)} wide, expected {width}")
-        bad = sorted(set(row) - known)
+        bad = "".join(sorted(set(row) - known))
+        if bad == TRANSPARENT:
+            raise ArtError(f"{path}:{n}: transparent '.' is only allowed in icons")
         if bad:
-            raise ArtError(f"{path}:{n}: unknown or disallowed characters {''.join(bad)!r}")
+            raise ArtError(f"{path}:{n}: unknown palette characters {bad!r}")
     return rows
 
 
@@ -99,8 +101,6 @@ def info_header(width, height, image_size):
 
 
 def make_ico(rows):
-    if len(rows) != 16 or len(rows[0]) != 16:
-        raise ArtError("an icon must be exactly 16x16")
     xor, mask = pack_4bpp(rows), pack_mask(rows)
     image = info_header(16, 32, len(xor) + len(mask)) + palette_bytes() + xor + mask
     header = struct.pack("<HHH", 0, 1, 1)
@@ -149,6 +149,8 @@ def main(argv):
     kind, source, out = argv[1], argv[2], argv[3]
     rows = read_source(source, allow_transparent=(kind != "BMP"))
     if kind == "ICO":
+        if (len(rows[0]), len(rows)) != (16, 16):
+            raise ArtError(f"{source}: an icon must be exactly 16x16")
         data = make_ico(rows)
     elif kind == "BMP":
         data = make_bmp(rows)

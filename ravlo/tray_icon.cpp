@@ -10,6 +10,9 @@ namespace {
 
 // The record as the Windows 95 shell knows it (88 bytes in 32-bit builds).
 constexpr DWORD kRecordSize = NOTIFYICONDATAA_V1_SIZE;
+#ifndef _WIN64
+static_assert(kRecordSize == 88, "the Windows 95 shell's record");
+#endif
 constexpr int kTipRoom = 64;
 
 NOTIFYICONDATAA Record(HWND window, UINT flags) {
