@@ -21,6 +21,13 @@ protected:
     ~ChipHost() = default;
 };
 
+// One supply estimated by the comparator search, in volts.
+struct SearchRecord {
+    float windowLow = 0;
+    float windowHigh = 0;
+    float estimate = 0;
+};
+
 class CMonitorChip {
 public:
     CMonitorChip(SmBus& bus, Waiter& waiter, const SettingValues& settings);
@@ -51,6 +58,14 @@ public:
     int ReadFan1Rpm();
     int ReadFan2Rpm();
 
+    // The search for the three supplies that are never read.
+    void SeedSearch();
+    void UpdateWindows();
+    void WriteWindows();
+    SearchRecord vin1Search;
+    SearchRecord vin2Search;
+    SearchRecord vddSearch;
+
     int variant = 0;
     int temperatureCorrection = 0;
     int voltageCorrection = 0;
@@ -72,6 +87,8 @@ private:
     void ApplyCorrections();
     void SetDivisors();
     int FanDivisor(int shift);
+    struct SearchChannel;
+    SearchChannel Channel(int index);
     bool Fahrenheit() const { return settings_.fahrenheit != 0; }
 
     SmBus& bus_;
