@@ -207,6 +207,14 @@ void CMonitorChip::SetAlarmEnable(int bit, bool on) {
         alarmMask &= ~(1 << bit);
 }
 
+void CMonitorChip::WriteAlarmOutput(std::uint8_t value) { WriteByte(reg::kAlarmOutput, value); }
+
+void CMonitorChip::WriteMask(std::uint8_t value) { WriteByte(reg::kMask, value); }
+
+void CMonitorChip::WriteVariantRegister() { WriteByte(reg::kVariant, ScalesOf(variant).variantRegister); }
+
+void CMonitorChip::SetStartBit() { UpdateByte(reg::kConfiguration, 0xFF, kConfigStart); }
+
 int CMonitorChip::ReadTemperature() {
     return DecodeTemperature(ReadByte(reg::kTemperature), Fahrenheit(), temperatureCorrection, variant);
 }

@@ -51,6 +51,10 @@ public:
     void SetFan2Enabled(bool on);
     void SetFan1Auto(bool on);
     void SetAlarmEnable(int bit, bool on);
+    void WriteAlarmOutput(std::uint8_t value);
+    void WriteMask(std::uint8_t value);
+    void WriteVariantRegister();
+    void SetStartBit();
 
     int ReadTemperature();
     int ReadTemperature2();

@@ -14,7 +14,7 @@ class RecordingBus final : public SmBus, public Waiter {
 public:
     bool CheckDriver() override { return true; }
     bool RegUsing() override { return true; }
-    bool ChkUsing() override { return false; }
+    bool ChkUsing() override { return otherUser; }
     void DeRegUsing() override { log.push_back("DeRegUsing"); }
 
     std::uint16_t ReadSM(int reg, Size size) override {
@@ -35,6 +35,7 @@ public:
     // When set, answers reads instead of the register file.
     std::function<std::uint16_t(int reg)> onRead;
     std::vector<std::string> log;
+    bool otherUser = false;
 };
 
 }  // namespace kalvor
