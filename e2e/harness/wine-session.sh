@@ -8,7 +8,7 @@
 #   wine-session.sh stop DIR              end every process of the session
 #
 # Windows-side layout (see e2e/support/prefix_layout.h):
-#   C:\boardsim\          boardctl.exe, the journal, screenshots
+#   C:\boardsim\          boardctl.exe, SMBUS.dll and its probe, the journal, screenshots
 #   C:\windows\rundll.exe the INF installer entry
 #   C:\medium            the installation medium
 #   C:\probe-medium, M:\, "C:\Ostrel Driver Disk\Mainboard Utilities"
@@ -63,7 +63,7 @@ wine_run() { "$WINE64" "$@" >>"$SESSION_LOG" 2>&1 </dev/null; }
 install_board() {
     local build=$1 c="$WINEPREFIX/drive_c"
     mkdir -p "$c/boardsim/shots"
-    cp "$build/boardsim/boardctl.exe" "$c/boardsim/"
+    cp "$build/boardsim/boardctl.exe" "$build/boardsim/SMBUS.dll" "$build/boardsim/smbus_probe.exe" "$c/boardsim/"
     cp "$build/boardsim/rundll.exe" "$c/windows/"
     cp "$build/boardsim/ioprobe/ioprobe.sys" "$c/windows/system32/drivers/"
     wine_run sc create ioprobe type= kernel start= demand \
