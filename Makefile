@@ -6,7 +6,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist clean
+.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist bench clean
 
 all: native win64 win32
 
@@ -32,6 +32,9 @@ e2e-test: win64
 	ctest --preset win64
 
 test: unit-test e2e-test win32
+
+bench: native
+	build/native/kalvor/search_convergence
 
 demo: win64
 	tools/demo.sh

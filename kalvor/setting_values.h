@@ -7,11 +7,11 @@
 namespace kalvor {
 
 struct SettingValues {
-    std::string manufactor;
+    std::string manufactor = "Ostrel Computer Inc.";
     float v1Value = 3.3f;
     float v2Value = 12.0f;
     float v1Ratio = 1.0f;
-    float v2Ratio = 1.0f;
+    float v2Ratio = 4.8f;  // a 12 V supply reaches the chip as 2.5 V
     float v3Ratio = 1.0f;
     int celsius = 1;
     int fahrenheit = 0;  // the unit in use

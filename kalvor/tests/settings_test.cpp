@@ -189,3 +189,34 @@ TEST(FileSettingsStoreTest, SavesAndLoadsAndAFailedSaveKeepsTheOldFile) {
 
 }  // namespace
 }  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+// The factory file that ships with the program: every key readable, in
+// order, and every value inside the ranges the dialog accepts.
+TEST(DefaultSettingsFileTest, HoldsAllKeysWithValuesTheDialogAccepts) {
+    FileSettingsStore files;
+    auto text = files.Load(KALVOR_DEFAULT_DAT);
+    ASSERT_TRUE(text) << KALVOR_DEFAULT_DAT;
+    EXPECT_EQ(*text, FormatSettings(SettingValues{})) << "the factory values of the program";
+
+    SettingsReader reader(*text);
+    SettingValues v;
+    std::string maker;
+    float f = 0;
+    int i = 0;
+    EXPECT_TRUE(reader.ReadText("Manufactor", maker));
+    for (const char* key : {"V1Value", "V2Value", "V1Ratio", "V2Ratio", "V3Ratio"}) EXPECT_TRUE(reader.ReadFloat(key, f)) << key;
+    for (const char* key : {"Celsius", "Fahrenheit", "TempOver", "TempHyst", "Fan1Limit", "Fan2Limit"})
+        EXPECT_TRUE(reader.ReadInt(key, i)) << key;
+    EXPECT_TRUE(v.tempOver >= -32 && v.tempOver <= 128 && v.tempHyst >= -32 && v.tempHyst <= 128);
+    EXPECT_TRUE(v.fan1Limit >= 1000 && v.fan1Limit <= 20000 && v.fan2Limit >= 1000 && v.fan2Limit <= 20000);
+    for (float limit : {v.v1LoLimit, v.v1HiLimit, v.v2LoLimit, v.v2HiLimit, v.vddLoLimit, v.vddHiLimit, v.v3LoLimit,
+                        v.v3HiLimit})
+        EXPECT_TRUE(limit >= -20 && limit <= 20);
+    EXPECT_TRUE(v.pollingInt >= 0 && v.pollingInt <= 3);
+}
+
+}  // namespace
+}  // namespace kalvor
