@@ -41,8 +41,11 @@ bool ReadChecked(bool (SettingsReader::*read)(std::string_view, Value&), Setting
 CKalvorApp::CKalvorApp(CMonitorChip& chip, KalvorDialogData& dialog, SettingsStore& store)
     : chip_(chip), dialog_(dialog), store_(store) {}
 
+// A file that cannot be read counts as one holding the values already held,
+// so that the chip gets its limits and alarms even before the first save.
 void CKalvorApp::ReadSettings(const std::string& fileName, bool applyMask) {
-    if (auto text = store_.Load(fileName)) ReadKeys(*text, applyMask);
+    std::optional<std::string> text = store_.Load(fileName);
+    ReadKeys(text ? *text : FormatSettings(dialog_.settings), applyMask);
     if (!firstLoadDone_) chip_.SeedSearch();
     FormatLimitTexts();
     firstLoadDone_ = true;

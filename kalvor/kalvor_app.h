@@ -19,8 +19,8 @@ public:
     CKalvorApp(CMonitorChip& chip, KalvorDialogData& dialog, SettingsStore& store);
 
     // Reads a settings file and applies it to the chip. A file that cannot
-    // be read changes nothing; a key that is missing or out of order ends
-    // the reading there, keeping the values already held.
+    // be read applies the values already held; a key that is missing or out
+    // of order ends the reading there, keeping the values already held.
     void ReadSettings(const std::string& fileName, bool applyMask);
     // False when the file could not be written; the old one is then intact.
     bool WriteSettings(const std::string& fileName);

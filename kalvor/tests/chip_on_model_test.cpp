@@ -142,3 +142,87 @@ TEST(ChipOnModelTest, StoppedChipIsRestarted) {
 
 }  // namespace
 }  // namespace kalvor
+
+#include "../tests/fake_ui.h"
+#include "kalvor/polling_schedule.h"
+#include "kalvor/startup.h"
+
+namespace kalvor {
+namespace {
+
+class NoFiles final : public SettingsStore {
+public:
+    std::optional<std::string> Load(const std::string&) override { return std::nullopt; }
+    bool Save(const std::string&, const std::string&) override { return false; }
+};
+
+// The whole monitor core on the simulated chip: start-up, then ticks.
+struct Monitor {
+    explicit Monitor(int variant) : model(Kind(variant, false)), bus(model) {
+        startup.RunStartupSequence();
+    }
+
+    // Ticks until a warning list has been shown, at most `ticks`.
+    WarningLines TicksUntilWarning(int ticks) {
+        for (int i = 0; i < ticks && ui.events.empty(); ++i) schedule.Tick();
+        return ui.lines;
+    }
+
+    boardsim::ChipModel model;
+    ModelBus bus;
+    KalvorDialogData dialog;
+    CMonitorChip chip{bus, bus, dialog.settings};
+    NoFiles files;
+    CKalvorApp app{chip, dialog, files};
+    FakeUi ui;
+    AlarmEvaluator alarms{chip, dialog, ui};
+    PollingSchedule schedule{chip, app, alarms, dialog, bus, ui};
+    KalvorStartup startup{chip, app, alarms, schedule, bus, bus, ui};
+};
+
+struct FaultCase {
+    const char* name;
+    void (*fault)(boardsim::ChipInputs&);
+    const char* warning;
+    std::uint16_t alarmOutput;
+};
+
+class AlarmsOnModelTest : public testing::TestWithParam<std::tuple<int, FaultCase>> {};
+
+// A healthy board raises nothing; each fault raises its own warning from
+// the chip's comparators against the user's limits.
+TEST_P(AlarmsOnModelTest, FaultRaisesItsWarning) {
+    auto [variant, c] = GetParam();
+    Monitor m(variant);
+    EXPECT_EQ(m.TicksUntilWarning(12)[0], "") << "healthy board";
+    m.ui.events.clear();
+    boardsim::ChipInputs inputs = m.model.Inputs();
+    c.fault(inputs);
+    m.model.SetInputs(inputs);
+    std::uint16_t outputWhileUp = 0;
+    m.ui.whileWarningShows = [&] { outputWhileUp = m.model.Register(16); };
+    WarningLines lines = m.TicksUntilWarning(12);
+    EXPECT_EQ(lines[0], c.warning);
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(outputWhileUp, c.alarmOutput);
+    EXPECT_EQ(m.model.Register(16), 0) << "cleared when the list closes";
+}
+
+const FaultCase kFaults[] = {
+    {"FanStops", [](boardsim::ChipInputs& in) { in.fan1Rpm = 0; }, "CPU Fan Speed Abnormal !", 0x60},
+    {"SystemFanSlow", [](boardsim::ChipInputs& in) { in.fan2Rpm = 2000; }, "System Fan Speed Abnormal !", 0x60},
+    {"Overheating", [](boardsim::ChipInputs& in) { in.temperature = 75; }, "CPU Temperature Abnormal !", 0x10},
+    {"SupplySags", [](boardsim::ChipInputs& in) { in.vin1 = 2.9; }, "3.3V Voltage Abnormal !", 0x0F},
+    {"VCoreHigh", [](boardsim::ChipInputs& in) { in.vin3 = 2.4; }, "VCore Voltage Abnormal !", 0x0F},
+    {"FiveVoltHigh", [](boardsim::ChipInputs& in) { in.vdd = 5.6; }, "5V Voltage Abnormal !", 0x0F},
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, AlarmsOnModelTest, testing::Combine(testing::Values(0, 1, 2), testing::ValuesIn(kFaults)),
+    [](const testing::TestParamInfo<std::tuple<int, FaultCase>>& testCase) {
+        return std::string(std::get<1>(testCase.param).name) + "OnVariant" +
+               std::to_string(std::get<0>(testCase.param));
+    });
+
+}  // namespace
+}  // namespace kalvor

@@ -110,11 +110,15 @@ TEST(ReadSettingsTest, SpacingDoesNotMatterButOrderDoes) {
     EXPECT_TRUE(b.app.FirstLoadDone());
 }
 
-TEST(ReadSettingsTest, MissingFileKeepsEverythingAndStillSeedsTheSearch) {
+// Before the first save there is no KALVOR.DAT: the values held (the
+// factory values) go to the chip, so that limits and alarms are in force.
+TEST(ReadSettingsTest, MissingFileAppliesTheValuesHeld) {
     App a;
     SettingValues held = a.dialog.settings;
     a.app.ReadSettings("KALVOR.DAT", true);
     EXPECT_EQ(a.dialog.settings.tempOver, held.tempOver);
+    EXPECT_EQ(a.bus.registers[reg::kOverLimit], 179) << "60 degrees";
+    EXPECT_EQ(a.chip.alarmMask, 0x7F);
     EXPECT_GT(a.chip.vin1Search.windowHigh, 0.0f);
     EXPECT_TRUE(a.app.FirstLoadDone());
 }
