@@ -11,25 +11,12 @@
 #include "boardsim/smbus/chip_model.h"
 #include "kalvor/polling_schedule.h"
 #include "kalvor/startup.h"
+#include "kalvor/tests/model_bus.h"
 
 namespace {
 
 using namespace kalvor;
 
-class ModelBus final : public SmBus, public Waiter {
-public:
-    explicit ModelBus(boardsim::ChipModel& model) : model_(model) {}
-    bool CheckDriver() override { return true; }
-    bool RegUsing() override { return true; }
-    bool ChkUsing() override { return false; }
-    void DeRegUsing() override {}
-    std::uint16_t ReadSM(int reg, Size size) override { return model_.Read(reg, static_cast<int>(size)); }
-    void WriteSM(int reg, std::uint16_t value, Size size) override { model_.Write(reg, value, static_cast<int>(size)); }
-    void Wait(unsigned) override {}
-
-private:
-    boardsim::ChipModel& model_;
-};
 
 class QuietUi final : public KalvorUi {
 public:
@@ -43,11 +30,6 @@ public:
     void StopPollTimer() override {}
 };
 
-class NoFiles final : public SettingsStore {
-public:
-    std::optional<std::string> Load(const std::string&) override { return std::nullopt; }
-    bool Save(const std::string&, const std::string&) override { return false; }
-};
 
 constexpr double kTruth[3] = {3.36, 11.8, 5.1};
 constexpr const char* kNames[3] = {"3.3 V", "12 V", "5 V"};

@@ -6,24 +6,11 @@
 
 #include "boardsim/smbus/chip_model.h"
 #include "kalvor/monitor_chip.h"
+#include "model_bus.h"
 
 namespace kalvor {
 namespace {
 
-class ModelBus final : public SmBus, public Waiter {
-public:
-    explicit ModelBus(boardsim::ChipModel& model) : model_(model) {}
-    bool CheckDriver() override { return true; }
-    bool RegUsing() override { return true; }
-    bool ChkUsing() override { return false; }
-    void DeRegUsing() override {}
-    std::uint16_t ReadSM(int reg, Size size) override { return model_.Read(reg, static_cast<int>(size)); }
-    void WriteSM(int reg, std::uint16_t value, Size size) override { model_.Write(reg, value, static_cast<int>(size)); }
-    void Wait(unsigned) override {}
-
-private:
-    boardsim::ChipModel& model_;
-};
 
 class NoHost final : public ChipHost {
 public:
@@ -143,41 +130,27 @@ TEST(ChipOnModelTest, StoppedChipIsRestarted) {
 }  // namespace
 }  // namespace kalvor
 
-#include "../tests/fake_ui.h"
-#include "kalvor/polling_schedule.h"
-#include "kalvor/startup.h"
+#include "monitor_core.h"
 
 namespace kalvor {
 namespace {
 
-class NoFiles final : public SettingsStore {
-public:
-    std::optional<std::string> Load(const std::string&) override { return std::nullopt; }
-    bool Save(const std::string&, const std::string&) override { return false; }
-};
 
 // The whole monitor core on the simulated chip: start-up, then ticks.
 struct Monitor {
-    explicit Monitor(int variant) : model(Kind(variant, false)), bus(model) {
-        startup.RunStartupSequence();
+    explicit Monitor(int variant) : model(Kind(variant, false)), bus(model), core(bus) {
+        core.startup.RunStartupSequence();
     }
 
     // Ticks until a warning list has been shown, at most `ticks`.
     WarningLines TicksUntilWarning(int ticks) {
-        for (int i = 0; i < ticks && ui.events.empty(); ++i) schedule.Tick();
-        return ui.lines;
+        for (int i = 0; i < ticks && core.ui.events.empty(); ++i) core.schedule.Tick();
+        return core.ui.lines;
     }
 
     boardsim::ChipModel model;
     ModelBus bus;
-    KalvorDialogData dialog;
-    CMonitorChip chip{bus, bus, dialog.settings};
-    NoFiles files;
-    CKalvorApp app{chip, dialog, files};
-    FakeUi ui;
-    AlarmEvaluator alarms{chip, dialog, ui};
-    PollingSchedule schedule{chip, app, alarms, dialog, bus, ui};
-    KalvorStartup startup{chip, app, alarms, schedule, bus, bus, ui};
+    MonitorCore core;
 };
 
 struct FaultCase {
@@ -195,12 +168,12 @@ TEST_P(AlarmsOnModelTest, FaultRaisesItsWarning) {
     auto [variant, c] = GetParam();
     Monitor m(variant);
     EXPECT_EQ(m.TicksUntilWarning(12)[0], "") << "healthy board";
-    m.ui.events.clear();
+    m.core.ui.events.clear();
     boardsim::ChipInputs inputs = m.model.Inputs();
     c.fault(inputs);
     m.model.SetInputs(inputs);
     std::uint16_t outputWhileUp = 0;
-    m.ui.whileWarningShows = [&] { outputWhileUp = m.model.Register(16); };
+    m.core.ui.whileWarningShows = [&] { outputWhileUp = m.model.Register(16); };
     WarningLines lines = m.TicksUntilWarning(12);
     EXPECT_EQ(lines[0], c.warning);
     EXPECT_EQ(lines[1], "");

@@ -2,22 +2,20 @@
 
 #include <algorithm>
 
-#include "fake_ui.h"
-#include "kalvor/polling_schedule.h"
-#include "kalvor/startup.h"
+#include "monitor_core.h"
 #include "recording_bus.h"
 
 namespace kalvor {
 namespace {
 
-class NoFiles final : public SettingsStore {
-public:
-    std::optional<std::string> Load(const std::string&) override { return std::nullopt; }
-    bool Save(const std::string&, const std::string&) override { return false; }
+
+// The bus comes first among the bases, so it exists before the core.
+struct WithRecordingBus {
+    RecordingBus bus;
 };
 
-struct Monitor {
-    explicit Monitor(int variant) {
+struct Monitor : WithRecordingBus, MonitorCore {
+    explicit Monitor(int variant) : MonitorCore(bus) {
         bus.registers[reg::kConfiguration] = kConfigStart;
         bus.registers[reg::kMiscellaneous] = 0x50;
         bus.registers[reg::kFanCounts] = (120 << 8) | 80;
@@ -40,15 +38,6 @@ struct Monitor {
         if (clears == 2) return "last";
         return "idle";
     }
-
-    RecordingBus bus;
-    KalvorDialogData dialog;
-    CMonitorChip chip{bus, bus, dialog.settings};
-    NoFiles files;
-    CKalvorApp app{chip, dialog, files};
-    FakeUi ui;
-    AlarmEvaluator alarms{chip, dialog, ui};
-    PollingSchedule schedule{chip, app, alarms, dialog, bus, ui};
 };
 
 std::vector<std::string> Cycle(int interval) {
@@ -168,23 +157,14 @@ TEST(AlarmTest, NoSecondListWhileOneIsUp) {
     EXPECT_EQ(std::count(m.ui.events.begin(), m.ui.events.end(), "warnings"), 1);
 }
 
-struct Startup {
-    explicit Startup(std::uint16_t variantReadback) {
+struct Startup : WithRecordingBus, MonitorCore {
+    explicit Startup(std::uint16_t variantReadback) : MonitorCore(bus) {
         bus.registers[reg::kIdentifier] = kChipIdentifier;
         bus.onRead = [this, variantReadback](int r) -> std::uint16_t {
             if (r == reg::kVariant) return variantReadback;
             return bus.registers[r];
         };
     }
-    RecordingBus bus;
-    KalvorDialogData dialog;
-    CMonitorChip chip{bus, bus, dialog.settings};
-    NoFiles files;
-    CKalvorApp app{chip, dialog, files};
-    FakeUi ui;
-    AlarmEvaluator alarms{chip, dialog, ui};
-    PollingSchedule schedule{chip, app, alarms, dialog, bus, ui};
-    KalvorStartup startup{chip, app, alarms, schedule, bus, bus, ui};
 };
 
 TEST(StartupTest, SequenceRunsOnceAndStartsPolling) {

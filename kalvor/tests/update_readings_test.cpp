@@ -3,16 +3,12 @@
 #include <map>
 
 #include "kalvor/kalvor_app.h"
+#include "model_bus.h"
 #include "recording_bus.h"
 
 namespace kalvor {
 namespace {
 
-class NoFiles final : public SettingsStore {
-public:
-    std::optional<std::string> Load(const std::string&) override { return std::nullopt; }
-    bool Save(const std::string&, const std::string&) override { return false; }
-};
 
 struct Fixture {
     Fixture() {
