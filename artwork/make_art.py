@@ -2,7 +2,7 @@
 """Turn pixel-art text sources into Windows .ico/.bmp files and PNG previews.
 
 Usage:
-    make_art.py ICO source.txt out.ico          16x16, 4 bpp icon, one image
+    make_art.py ICO source.txt out.ico          16x16 or 32x32, 4 bpp, one image
     make_art.py BMP source.txt out.bmp          4 bpp BI_RGB bitmap
     make_art.py PNG source.txt out.png SCALE    scaled preview for people
 
@@ -34,6 +34,7 @@ PALETTE = [  # (character, (r, g, b)) in VGA order
 ]
 INDEX = {ch: i for i, (ch, _) in enumerate(PALETTE)}
 TRANSPARENT = "."
+ICON_SIZES = (16, 32)  # square icons only
 
 
 class ArtError(Exception):
@@ -101,10 +102,12 @@ def info_header(width, height, image_size):
 
 
 def make_ico(rows):
+    size = len(rows)  # square; the header height counts the XOR and AND parts
     xor, mask = pack_4bpp(rows), pack_mask(rows)
-    image = info_header(16, 32, len(xor) + len(mask)) + palette_bytes() + xor + mask
+    image = (info_header(size, 2 * size, len(xor) + len(mask))
+             + palette_bytes() + xor + mask)
     header = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", 16, 16, 16, 0, 1, 4, len(image), 6 + 16)
+    entry = struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), 6 + 16)
     return header + entry + image
 
 
@@ -145,12 +148,14 @@ def make_png(rows, scale):
 def main(argv):
     if len(argv) not in (4, 5) or argv[1] not in ("ICO", "BMP", "PNG") \
             or (argv[1] == "PNG") != (len(argv) == 5):
-        raise ArtError("usage: make_art.py ICO|BMP source.txt out [SCALE for PNG]")
+        raise ArtError("usage: make_art.py ICO|BMP|PNG source.txt out [SCALE for PNG]")
     kind, source, out = argv[1], argv[2], argv[3]
     rows = read_source(source, allow_transparent=(kind != "BMP"))
     if kind == "ICO":
-        if (len(rows[0]), len(rows)) != (16, 16):
-            raise ArtError(f"{source}: an icon must be exactly 16x16")
+        width, height = len(rows[0]), len(rows)
+        if width != height or width not in ICON_SIZES:
+            raise ArtError(f"{source}: an icon must be 16x16 or 32x32, "
+                           f"not {width}x{height}")
         data = make_ico(rows)
     elif kind == "BMP":
         data = make_bmp(rows)
