@@ -55,11 +55,9 @@ bool CKalvorApp::ReadKeys(const std::string& text, bool applyMask) {
     SettingsReader r(text);
     SettingValues& s = dialog_.settings;
     using R = SettingsReader;
-    auto any = [](auto) { return true; };
 
     if (!r.ReadText("Manufactor", s.manufactor)) return false;
-    if (!ReadChecked(&R::ReadFloat, r, "V1Value", s.v1Value, any)) return false;
-    if (!ReadChecked(&R::ReadFloat, r, "V2Value", s.v2Value, any)) return false;
+    if (!r.ReadFloat("V1Value", s.v1Value) || !r.ReadFloat("V2Value", s.v2Value)) return false;
     if (!ReadChecked(&R::ReadFloat, r, "V1Ratio", s.v1Ratio, UsableRatio)) return false;
     if (!ReadChecked(&R::ReadFloat, r, "V2Ratio", s.v2Ratio, UsableRatio)) return false;
     if (!ReadChecked(&R::ReadFloat, r, "V3Ratio", s.v3Ratio, UsableRatio)) return false;

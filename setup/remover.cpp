@@ -8,9 +8,10 @@ constexpr std::string_view kRemovalScript = "RemoveRV.inf";
 }  // namespace
 
 std::string BuildRemovalCommand(std::string_view windowsDirectory) {
-    std::string windows(windowsDirectory);
-    windows += kSeparator;
-    return windows + std::string(kInstallerCommandPrefix) + windows + std::string(kRemovalScript);
+    std::string script(windowsDirectory);
+    script += kSeparator;
+    script += kRemovalScript;
+    return InfInstallCommand(windowsDirectory, script);
 }
 
 void RemoveRavlo(RemoverPlatform& platform) {

@@ -27,13 +27,12 @@ std::string Join(std::string_view a, std::string_view b) {
 
 RavloInstallCommands BuildRavloInstallCommands(std::string_view windowsDirectory,
                                                std::string_view currentDirectory) {
-    std::string windows = Join(windowsDirectory, kSeparator);
     std::string medium(currentDirectory);
     if (medium.empty() || medium.back() != kSeparator.front()) medium += kSeparator;
 
     RavloInstallCommands commands;
-    commands.installScript = windows + std::string(kInstallerCommandPrefix) + medium + std::string(kInstallScript);
-    commands.startRavlo = Join(windows, kRavloProgram);
+    commands.installScript = InfInstallCommand(windowsDirectory, Join(medium, kInstallScript));
+    commands.startRavlo = Join(windowsDirectory, kSeparator) + std::string(kRavloProgram);
     return commands;
 }
 

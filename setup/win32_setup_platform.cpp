@@ -8,24 +8,11 @@
 namespace setup {
 namespace {
 
-// The rooms the directories are first read into, NUL included; longer
-// directories are read again into a room that fits.
-constexpr std::size_t kWindowsDirectoryRoom = 29;
+// The room the current directory is first read into, NUL included; a
+// longer directory is read again into a room that fits.
 constexpr std::size_t kCurrentDirectoryRoom = 30;
 
 }  // namespace
-
-std::string ReadWindowsDirectory() {
-    return ReadDirectory(
-        [](char* room, std::size_t size) {
-            return static_cast<std::size_t>(GetWindowsDirectoryA(room, static_cast<UINT>(size)));
-        },
-        kWindowsDirectoryRoom);
-}
-
-void StartCommand(const std::string& commandLine, ShowCommand show) {
-    WinExec(commandLine.c_str(), static_cast<UINT>(show));
-}
 
 std::string Win32SetupPlatform::WindowsDirectory() { return ReadWindowsDirectory(); }
 

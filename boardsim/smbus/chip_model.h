@@ -42,7 +42,6 @@ public:
     // Changes the analog inputs; the comparators see them from now on.
     void SetInputs(const ChipInputs& inputs);
     const ChipInputs& Inputs() const { return inputs_; }
-    const ChipBoard& Board() const { return board_; }
     std::uint8_t Register(int reg) const { return static_cast<std::uint8_t>(registers_[reg]); }
 
     // The input codes the comparators compare, as real numbers.

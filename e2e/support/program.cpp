@@ -35,7 +35,6 @@ Program::Program(const std::string& commandLine, const std::string& directory) {
         return;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
-    id_ = info.dwProcessId;
 }
 
 Program::~Program() {

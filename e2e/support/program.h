@@ -21,11 +21,9 @@ public:
     bool Started() const { return process_ != nullptr; }
     // The exit code once the program has ended within `timeoutMs`.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs);
-    DWORD Id() const { return id_; }
 
 private:
     HANDLE process_ = nullptr;
-    DWORD id_ = 0;
 };
 
 // Ends every process whose executable has one of these file names

@@ -40,10 +40,6 @@ HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className) {
     return found;
 }
 
-bool WaitForNoWindow(const char* title, DWORD timeoutMs) {
-    return WaitUntil([&] { return FindVisibleWindow(title, nullptr) == nullptr; }, timeoutMs);
-}
-
 std::string WindowText(HWND window) {
     char text[1024] = {};
     // Asking by message, not GetWindowTextA, also reads other processes' controls.
@@ -92,18 +88,6 @@ bool PressButton(HWND dialog, int buttonId, DWORD timeoutMs) {
     if (button == nullptr) return false;
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return WaitUntil([&] { return !IsWindow(dialog); }, timeoutMs);
-}
-
-std::vector<std::string> VisibleWindowTitles() {
-    std::vector<std::string> titles;
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            if (IsWindowVisible(window))
-                reinterpret_cast<std::vector<std::string>*>(parameter)->push_back(WindowText(window));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&titles));
-    return titles;
 }
 
 }  // namespace e2e

@@ -12,9 +12,6 @@ namespace e2e {
 // waited for up to `timeoutMs`; nullptr when none appears.
 HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
 
-// True once no visible top-level window has this title, within `timeoutMs`.
-bool WaitForNoWindow(const char* title, DWORD timeoutMs);
-
 std::string WindowText(HWND window);
 
 // The text as UTF-8, whatever the code page of the window's program.
@@ -29,8 +26,5 @@ std::string MessageBoxText(HWND box);
 
 // Presses a dialog button as a click would, and waits for the box to go.
 bool PressButton(HWND dialog, int buttonId, DWORD timeoutMs = 5000);
-
-// Titles of the visible top-level windows, for failure messages.
-std::vector<std::string> VisibleWindowTitles();
 
 }  // namespace e2e
