@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "framework/framework_texts.h"
+
 namespace kalvor {
 namespace {
 
@@ -66,18 +68,7 @@ bool CharactersPass(std::string_view text, Kind kind) {
     return true;
 }
 
-std::string Replace(std::string text, std::string_view marker, std::string_view value) {
-    std::size_t at = text.find(marker);
-    if (at != std::string::npos) text.replace(at, marker.size(), value);
-    return text;
-}
-
 }  // namespace
-
-std::string RangeMessage(bool integer, std::string_view low, std::string_view high) {
-    std::string pattern = integer ? "Please enter an integer between %1 and %2." : "Please enter a number between %1 and %2.";
-    return Replace(Replace(pattern, "%1", low), "%2", high);
-}
 
 LimitEditOutcome ApplyLimitEdit(int controlId, std::string_view text, KalvorDialogData& dialog, CMonitorChip& chip,
                                 bool& pollingEnabled) {
@@ -100,7 +91,7 @@ LimitEditOutcome ApplyLimitEdit(int controlId, std::string_view text, KalvorDial
         s.*(edit->floatValue) = static_cast<float>(number);
     if (number < edit->low || number > edit->high)
         return {LimitEditResult::OutOfRange,
-                RangeMessage(integer, std::to_string(edit->low), std::to_string(edit->high))};
+                fw::RangeMessage(integer, std::to_string(edit->low), std::to_string(edit->high))};
     pollingEnabled = true;
     edit->write(chip, s);
     return {LimitEditResult::Accepted, {}};

@@ -25,7 +25,4 @@ struct LimitEditOutcome {
 LimitEditOutcome ApplyLimitEdit(int controlId, std::string_view text, KalvorDialogData& dialog,
                                 CMonitorChip& chip, bool& pollingEnabled);
 
-// The framework's range messages, with %1 and %2 filled in.
-std::string RangeMessage(bool integer, std::string_view low, std::string_view high);
-
 }  // namespace kalvor

@@ -1,0 +1,33 @@
+// A window the program owns: its handle and the few calls made on it.
+// Derived classes answer messages through OnWndMsg and their message map.
+#pragma once
+
+#include <windows.h>
+
+namespace fw {
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    bool Exists() const { return hwnd_ != nullptr; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    void Show(int command) const { ShowWindow(hwnd_, command); }
+    bool IsZoomed() const { return ::IsZoomed(hwnd_) != FALSE; }
+    void Post(UINT message, WPARAM w = 0, LPARAM l = 0) const { PostMessageA(hwnd_, message, w, l); }
+    void SetLargeIcon(HICON icon) const { SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
+
+protected:
+    ~CWnd() = default;
+
+    // The class's message map: true when a handler answered the message.
+    virtual bool OnWndMsg(UINT message, WPARAM w, LPARAM l) = 0;
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace fw
