@@ -15,7 +15,7 @@ struct ChipBoard {
     int variant = 0;
     bool needsCorrection = false;
     float v1Ratio = 1.0f;
-    float v2Ratio = 1.0f;
+    float v2Ratio = 4.8f;  // a 12 V supply reaches the chip as 2.5 V
     float v3Ratio = 1.0f;
 };
 

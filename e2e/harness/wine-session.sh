@@ -9,6 +9,7 @@
 #
 # Windows-side layout (see e2e/support/prefix_layout.h):
 #   C:\boardsim\          boardctl.exe, SMBUS.dll and its probe, the journal, screenshots
+#   C:\kalvor\            KALVOR.EXE with its factory settings and its own SMBUS.dll
 #   C:\windows\rundll.exe the INF installer entry
 #   C:\medium            the installation medium
 #   C:\probe-medium, M:\, "C:\Ostrel Driver Disk\Mainboard Utilities"
@@ -66,6 +67,8 @@ install_board() {
     cp "$build/boardsim/boardctl.exe" "$build/boardsim/SMBUS.dll" "$build/boardsim/smbus_probe.exe" "$c/boardsim/"
     cp "$build/boardsim/rundll.exe" "$c/windows/"
     cp "$build/boardsim/ioprobe/ioprobe.sys" "$c/windows/system32/drivers/"
+    mkdir -p "$c/kalvor"
+    cp "$build/kalvor/KALVOR.EXE" "$build/kalvor/DEFAULT.DAT" "$build/boardsim/SMBUS.dll" "$c/kalvor/"
     wine_run sc create ioprobe type= kernel start= demand \
         binpath= 'C:\windows\system32\drivers\ioprobe.sys'
     wine_run sc start ioprobe
