@@ -17,7 +17,7 @@ UINT PollPeriodMs() {
     char text[16] = {};
     DWORD length = GetEnvironmentVariableA("KALVOR_POLL_PERIOD_MS", text, sizeof text);
     if (length == 0 || length >= sizeof text) return kPollPeriodMs;
-    long period = std::strtol(text, nullptr, 10);
+    unsigned long period = std::strtoul(text, nullptr, 10);
     return period >= kShortestPollPeriodMs && period < kPollPeriodMs ? static_cast<UINT>(period) : kPollPeriodMs;
 }
 
