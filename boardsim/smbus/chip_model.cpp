@@ -11,7 +11,6 @@ constexpr int kIdentifierReg = 0, kRevisionReg = 1, kConfigReg = 3, kTemperature
               kVin3LimitsReg = 11, kVddLimitsReg = 12, kVin3Reg = 13, kTemperature2Reg = 14, kMiscReg = 15,
               kMaskReg = 17, kStatusReg = 18, kVariantReg = 31;
 constexpr std::uint8_t kReset = 0x80, kStart = 0x40, kClearStatus = 0x20, kFan2Disabled = 0x10;
-constexpr std::uint8_t kIdentifier = 0x80;
 
 struct Scales {
     double k, s, o, sd, od;
@@ -37,7 +36,7 @@ ChipModel::ChipModel(ChipBoard board) : board_(board) { Reset(); }
 
 void ChipModel::Reset() {
     registers_.fill(0);
-    registers_[kIdentifierReg] = kIdentifier;
+    registers_[kIdentifierReg] = static_cast<std::uint16_t>(board_.identifier);
     registers_[kVariantReg] = board_.variant == 2 ? 0x80 : 0;
 }
 

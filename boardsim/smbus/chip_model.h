@@ -17,6 +17,7 @@ struct ChipBoard {
     float v1Ratio = 1.0f;
     float v2Ratio = 4.8f;  // a 12 V supply reaches the chip as 2.5 V
     float v3Ratio = 1.0f;
+    int identifier = 0x80;  // what the identifier register answers
 };
 
 // The analog side, in physical units.

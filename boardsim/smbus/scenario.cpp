@@ -33,6 +33,7 @@ bool ApplyBoard(const std::string& key, double value, ChipBoard& board) {
     else if (key == "v1ratio" && value > 0) board.v1Ratio = static_cast<float>(value);
     else if (key == "v2ratio" && value > 0) board.v2Ratio = static_cast<float>(value);
     else if (key == "v3ratio" && value > 0) board.v3Ratio = static_cast<float>(value);
+    else if (key == "identifier" && value >= 0 && value <= 255) board.identifier = static_cast<int>(value);
     else return false;
     return true;
 }
@@ -57,9 +58,11 @@ bool ParseStep(const std::vector<std::string>& words, ScenarioStep& step) {
     for (std::size_t i = 2; i < words.size(); ++i) {
         std::string key;
         double value = 1;
-        if (words[i] != "stopped" && !Assignment(words[i], key, value)) return false;
-        if (words[i] == "stopped") key = "stopped";
-        if (!ApplyInput(key, value, probe)) return false;
+        bool event = words[i] == "stopped" || words[i] == "busy";
+        if (event)
+            key = words[i];
+        else if (!Assignment(words[i], key, value) || !ApplyInput(key, value, probe))
+            return false;
         step.changes.emplace_back(key, value);
     }
     return true;
@@ -72,7 +75,7 @@ ChipInputs Scenario::InputsAt(double seconds) const {
     for (const ScenarioStep& step : steps) {
         if (step.atSeconds > seconds) break;
         for (const auto& [key, value] : step.changes)
-            if (key != "stopped") ApplyInput(key, value, inputs);
+            if (key != "stopped" && key != "busy") ApplyInput(key, value, inputs);
     }
     return inputs;
 }
@@ -84,6 +87,15 @@ int Scenario::StopsBy(double seconds) const {
         for (const auto& change : step.changes) stops += change.first == "stopped";
     }
     return stops;
+}
+
+bool Scenario::BusyBy(double seconds) const {
+    for (const ScenarioStep& step : steps) {
+        if (step.atSeconds > seconds) break;
+        for (const auto& change : step.changes)
+            if (change.first == "busy") return true;
+    }
+    return false;
 }
 
 std::optional<Scenario> ParseScenario(std::string_view text, std::string& error) {

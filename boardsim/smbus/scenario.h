@@ -7,6 +7,10 @@
 //   at 30 fan1=0          # seconds after the chip was first used
 //   at 60 vin1=3.0
 //   at 90 stopped         # the chip stops by itself
+//   at 120 busy           # another process takes the bus from then on
+//
+// The board line may also set identifier=N, what the chip's identifier
+// register answers (a chip of another kind).
 //
 // Each "at" changes only the inputs it names; the others keep their values.
 #pragma once
@@ -35,6 +39,8 @@ struct Scenario {
     // How many times the chip has stopped by itself by then: each "stopped"
     // is one event, after which the chip runs again once restarted.
     int StopsBy(double seconds) const;
+    // Whether another process has taken the bus by then.
+    bool BusyBy(double seconds) const;
 };
 
 // Returns nothing, and a message in `error`, for a line it cannot read.

@@ -109,7 +109,13 @@ auto WithChip(Access access) -> decltype(access(g_chip->model)) {
     return result;
 }
 
+double SecondsSinceChipStart() {
+    if (!OpenChip()) return 0;
+    return static_cast<double>(GetTickCount64() - g_chip->startTick) / 1000.0;
+}
+
 bool OtherProcessHoldsBus() {
+    if (g_scenario.BusyBy(SecondsSinceChipStart())) return true;
     if (g_holdsBus) return false;
     DWORD wait = WaitForSingleObject(g_bus, 0);
     if (wait == WAIT_TIMEOUT) return true;

@@ -11,6 +11,7 @@ at 0 temperature=42 vin1=3.36 vin2=11.8 vdd=5.1 fan1=4500
 at 30 fan1=0
 at 60 vin1=3.0   # the 3.3 V supply sags
 at 90 stopped
+at 120 busy      # another process takes the bus
 )";
 
 TEST(ScenarioTest, InputsChangeOverTimeAndKeepWhatIsNotNamed) {
@@ -32,6 +33,18 @@ TEST(ScenarioTest, InputsChangeOverTimeAndKeepWhatIsNotNamed) {
     EXPECT_EQ(scenario->StopsBy(75), 0);
     EXPECT_EQ(scenario->StopsBy(90), 1);
     EXPECT_FALSE(scenario->InputsAt(90).stopped) << "a stop is an event, not a state";
+    EXPECT_FALSE(scenario->BusyBy(119));
+    EXPECT_TRUE(scenario->BusyBy(120));
+    EXPECT_TRUE(scenario->BusyBy(500)) << "the bus stays taken";
+    EXPECT_EQ(scenario->board.identifier, 0x80);
+}
+
+TEST(ScenarioTest, TheBoardMayCarryAChipOfAnotherKind) {
+    std::string error;
+    auto scenario = ParseScenario("board identifier=0x40\n", error);
+    ASSERT_TRUE(scenario) << error;
+    EXPECT_EQ(scenario->board.identifier, 64);
+    EXPECT_FALSE(ParseScenario("board identifier=256\n", error));
 }
 
 TEST(ScenarioTest, EmptyScenarioIsAHealthyVariant0Board) {
