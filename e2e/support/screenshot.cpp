@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "prefix_layout.h"
@@ -50,18 +51,28 @@ std::vector<DWORD> CapturePixels(const RECT& area) {
 
 constexpr int kTrayStripWidth = 64;
 
-}  // namespace
-
-int TrayIconColumns() {
+// The notification area: inside the taskbar's border, at its right end.
+std::optional<RECT> TrayStrip() {
     HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-    if (taskbar == nullptr) return -1;
+    if (taskbar == nullptr) return std::nullopt;
     RECT bar{};
     GetWindowRect(taskbar, &bar);
-    // Inside the taskbar's border, at its right end.
-    RECT strip{bar.right - kTrayStripWidth, bar.top + 3, bar.right - 2, bar.bottom - 2};
-    int width = strip.right - strip.left;
-    int height = strip.bottom - strip.top;
-    std::vector<DWORD> pixels = CapturePixels(strip);
+    return RECT{bar.right - kTrayStripWidth, bar.top + 3, bar.right - 2, bar.bottom - 2};
+}
+
+}  // namespace
+
+std::vector<DWORD> TrayPicture() {
+    std::optional<RECT> strip = TrayStrip();
+    return strip ? CapturePixels(*strip) : std::vector<DWORD>{};
+}
+
+int TrayIconColumns() {
+    std::optional<RECT> strip = TrayStrip();
+    if (!strip) return -1;
+    int width = strip->right - strip->left;
+    int height = strip->bottom - strip->top;
+    std::vector<DWORD> pixels = CapturePixels(*strip);
     DWORD background = pixels.front();
     int columns = 0;
     for (int x = 0; x < width; ++x) {

@@ -1,7 +1,10 @@
 // Screenshots of the whole (virtual) desktop, as the user would see it.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -13,5 +16,9 @@ bool SaveScreenshot(const std::string& name);
 // notification area shows its icons, hold anything but the taskbar's own
 // colour: 0 with no icon (or a transparent one), about 16 per icon.
 int TrayIconColumns();
+
+// The pixels of the notification area, to tell one tray picture from
+// another; empty without a taskbar.
+std::vector<DWORD> TrayPicture();
 
 }  // namespace e2e
