@@ -156,7 +156,10 @@ TEST_P(KalvorStartTest, StartsHiddenInTheTrayAndShowsTheStartReadingsWhenClicked
     EXPECT_NEAR(Number(dialog, kFan2Speed), 4000, 4000 * 0.05);
     EXPECT_EQ(DialogItemTextUtf8(dialog, 1030), "Ostrel Computer Inc.");
     EXPECT_EQ(DialogItemTextUtf8(dialog, kOverHeat), "60") << "the factory limit";
-    if (GetParam() == 0) SaveScreenshot("kalvor-main");
+    if (GetParam() == 0) {
+        Sleep(1500);  // every control painted
+        SaveScreenshot("kalvor-main");
+    }
 
     // Painting again no longer hides it; Hide does.
     InvalidateRect(dialog, nullptr, TRUE);
