@@ -71,13 +71,23 @@ protected:
     }
 
     // Starts kalvor and waits until its main dialog exists.
-    HWND Start(Program*& program) {
+    HWND Start() {
         holder_ = std::make_unique<Program>(kProgram, kDirectory);
-        program = holder_.get();
         HWND dialog = nullptr;
         WaitUntil([&] { return (dialog = FindWindowA(kDialogClass, kMainTitle)) != nullptr; }, 15000);
         return dialog;
     }
+
+    // Starts kalvor on a variant-0 board with `inputs` and shows its main
+    // dialog from the tray; nullptr when either fails.
+    HWND StartShown(const std::string& inputs) {
+        WriteScenario("board variant=0\n" + inputs);
+        HWND dialog = Start();
+        if (dialog == nullptr || !ShowFromTray(dialog)) return nullptr;
+        return dialog;
+    }
+
+    Program& Running() { return *holder_; }
 
     static bool ShowFromTray(HWND dialog, LPARAM button = WM_LBUTTONDOWN) {
         PostMessageA(dialog, kTrayNotify, kTrayIconId, button);
@@ -138,8 +148,7 @@ class KalvorStartTest : public KalvorTest, public testing::WithParamInterface<in
 TEST_P(KalvorStartTest, StartsHiddenInTheTrayAndShowsTheStartReadingsWhenClicked) {
     std::vector<DWORD> noIcon = TrayPicture();
     WriteScenario("board variant=" + std::to_string(GetParam()) + "\n" + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = Start();
     ASSERT_NE(dialog, nullptr) << "no main dialog";
     ASSERT_TRUE(WaitUntil([] { return FindWindowA(kDialogClass, "Ostrel System Monitor") == nullptr; }, 10000))
         << "the wait dialog stays";
@@ -176,11 +185,8 @@ INSTANTIATE_TEST_SUITE_P(Variants, KalvorStartTest, testing::Values(0, 1, 2));
 // ---- readings and alarms ----
 
 TEST_F(KalvorTest, TheEstimatedSuppliesConvergeOnTheTruth) {
-    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ShowFromTray(dialog));
     // The search narrows a window of the chip's comparators to 0.2 V at the
     // chip's pin: 0.1 V either side of the truth, times the 12 V divider.
     auto within = [&](int control, double truth, double slack) {
@@ -195,8 +201,7 @@ TEST_F(KalvorTest, TheEstimatedSuppliesConvergeOnTheTruth) {
 
 TEST_F(KalvorTest, AStoppedFanOpensTheWarningListAndSwitchesTheTrayIcon) {
     WriteScenario(std::string("board variant=0\n") + kHealthyBoard + "at 8 fan1=0\nat 30 fan1=4500\n");
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = Start();
     ASSERT_NE(dialog, nullptr);
     Sleep(1500);
     std::vector<DWORD> normalIcon = TrayPicture();
@@ -229,11 +234,8 @@ TEST_F(KalvorTest, AStoppedFanOpensTheWarningListAndSwitchesTheTrayIcon) {
 // ---- typed limits ----
 
 TEST_F(KalvorTest, ALetterInAnIntegerFieldPausesPollingUntilAValidEntry) {
-    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ShowFromTray(dialog));
 
     TypeAndLeave(dialog, kFan1Limit, "35x0");
     HWND box = WaitForWindow("KALVOR", 5000, kDialogClass);
@@ -252,11 +254,8 @@ TEST_F(KalvorTest, ALetterInAnIntegerFieldPausesPollingUntilAValidEntry) {
 }
 
 TEST_F(KalvorTest, AnOutOfRangeLimitIsRefusedAndAValidOverHeatLimitReachesTheChip) {
-    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ShowFromTray(dialog));
 
     std::size_t fanWrites = Writes(8).size();
     TypeAndLeave(dialog, kFan1Limit, "500");
@@ -275,11 +274,8 @@ TEST_F(KalvorTest, AnOutOfRangeLimitIsRefusedAndAValidOverHeatLimitReachesTheChi
 // ---- settings files ----
 
 TEST_F(KalvorTest, SaveWritesTheUserFileDefaultsShowWithoutSavingUserSettingReloads) {
-    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ShowFromTray(dialog));
 
     TypeAndLeave(dialog, kOverHeat, "70");
     Sleep(300);
@@ -321,13 +317,12 @@ TEST_F(KalvorTest, ABusHeldAtStartEndsTheProgramAfterTheInUseBox) {
 
 TEST_F(KalvorTest, ABusTakenAtALaterTickEndsTheProgramWithoutStoppingTheChip) {
     WriteScenario(std::string("board variant=0\n") + kHealthyBoard + "at 8 busy\n");
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = Start();
     ASSERT_NE(dialog, nullptr);
     HWND box = WaitForWindow("System Monitor in using", 15000, kDialogClass);
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(PressButton(box, IDOK));
-    auto code = program->WaitForExit(5000);
+    auto code = Running().WaitForExit(5000);
     ASSERT_TRUE(code);
     EXPECT_EQ(*code, 0u);
     std::vector<int> configuration = Writes(3);
@@ -363,11 +358,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, KalvorDriverErrorTest,
 // ---- the orderly end ----
 
 TEST_F(KalvorTest, QuitAsksThenStopsTheChipAndReleasesTheBus) {
-    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ShowFromTray(dialog));
 
     Click(dialog, IDOK);
     HWND question = WaitForWindow("Health Center Message", 5000, kDialogClass);
@@ -375,13 +367,13 @@ TEST_F(KalvorTest, QuitAsksThenStopsTheChipAndReleasesTheBus) {
     EXPECT_EQ(MessageBoxText(question), "Do you wand to close Health Center windows ?");
     ASSERT_TRUE(PressButton(question, IDNO));
     Sleep(500);
-    EXPECT_FALSE(program->WaitForExit(0)) << "No keeps it running";
+    EXPECT_FALSE(Running().WaitForExit(0)) << "No keeps it running";
 
     Click(dialog, IDOK);
     question = WaitForWindow("Health Center Message", 5000, kDialogClass);
     ASSERT_NE(question, nullptr);
     ASSERT_TRUE(PressButton(question, IDYES));
-    auto code = program->WaitForExit(5000);
+    auto code = Running().WaitForExit(5000);
     ASSERT_TRUE(code);
     EXPECT_EQ(*code, 0u);
 
@@ -393,13 +385,10 @@ TEST_F(KalvorTest, QuitAsksThenStopsTheChipAndReleasesTheBus) {
 }
 
 TEST_F(KalvorTest, EscEndsWithoutTheQuestion) {
-    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
-    Program* program = nullptr;
-    HWND dialog = Start(program);
+    HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ShowFromTray(dialog));
     Click(dialog, IDCANCEL);
-    auto code = program->WaitForExit(5000);
+    auto code = Running().WaitForExit(5000);
     ASSERT_TRUE(code) << "a question stopped it";
     EXPECT_EQ(*code, 0u);
 }
