@@ -3,7 +3,7 @@
 //   e2e/harness/wine-session.sh run DIR kalvor_leak_bench.exe [TICKS]
 //
 // kalvor polls at a 10 ms period (KALVOR_POLL_PERIOD_MS), so TICKS ticks
-// (3600 by default: an hour at the real 1024 ms) take under a minute. Its
+// (3600 by default: an hour at the real 1024 ms) take a minute or so. Its
 // CPU fan stops and runs again every two seconds, so the tray icon keeps
 // changing and every full update while the fan stands opens the warning
 // list, which this program closes with its Close button at once. The main
@@ -15,7 +15,6 @@
 // end. Exit code 0 when none grew by more than its slack, 1 when one did,
 // 2 when the run itself failed.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "e2e/bench/process_meter.h"
 #include "e2e/support/program.h"
 #include "e2e/support/wait.h"
 #include "e2e/support/window_finder.h"
@@ -61,32 +61,16 @@ constexpr int kScenarioSeconds = 1800;
 constexpr long long kHandleSlack = 4;
 constexpr long long kGdiSlack = 4;
 constexpr long long kUserSlack = 4;
-constexpr long long kPrivateBytesSlack = 256 * 1024;
+constexpr long long kPrivateBytesSlack = 128 * 1024;
 
 struct Sample {
     long ticks = 0;
-    DWORD handles = 0;
-    DWORD gdiObjects = 0;
-    DWORD userObjects = 0;
-    SIZE_T privateBytes = 0;
+    e2e::ProcessUsage usage;
 };
 
-Sample Measure(HANDLE process, long ticks) {
-    Sample sample;
-    sample.ticks = ticks;
-    GetProcessHandleCount(process, &sample.handles);
-    sample.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
-    sample.userObjects = GetGuiResources(process, GR_USEROBJECTS);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
-        sample.privateBytes = memory.PrivateUsage;
-    return sample;
-}
-
 void PrintSample(const char* label, const Sample& s) {
-    std::printf("  %-12s %6ld %8lu %8lu %8lu %14llu\n", label, s.ticks, s.handles, s.gdiObjects, s.userObjects,
-                static_cast<unsigned long long>(s.privateBytes));
+    std::printf("  %-13s %6ld %8llu %8llu %8llu %14llu\n", label, s.ticks, s.usage.handles, s.usage.gdiObjects,
+                s.usage.userObjects, s.usage.privateBytes);
     std::fflush(stdout);
 }
 
@@ -159,25 +143,17 @@ public:
     Kalvor& operator=(const Kalvor&) = delete;
 
     HANDLE Process() const { return process_; }
+    DWORD Id() const { return id_; }
     bool Running() const { return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
-    // A visible dialog of kalvor's with this title, or nullptr.
-    HWND Dialog(const char* title) const {
-        for (HWND window : e2e::VisibleWindowsOfClass(kDialogClass)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == id_ && e2e::WindowText(window) == title) return window;
-        }
-        return nullptr;
-    }
-
-    // The main dialog, hidden or not.
-    HWND MainDialog() const {
+    // A dialog of kalvor's with this title, shown or (with `hiddenToo`)
+    // not yet or no longer shown; nullptr when there is none.
+    HWND Dialog(const char* title, bool hiddenToo = false) const {
         HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, kDialogClass, kMainTitle)) != nullptr) {
+        while ((window = FindWindowExA(nullptr, window, kDialogClass, title)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == id_) return window;
+            if (owner == id_ && (hiddenToo || IsWindowVisible(window))) return window;
         }
         return nullptr;
     }
@@ -218,6 +194,13 @@ long long Growth(unsigned long long end, unsigned long long start) {
     return static_cast<long long>(end) - static_cast<long long>(start);
 }
 
+// The sources, indented under the table.
+void PrintSources(const std::string& sources) {
+    std::size_t start = 0;
+    for (std::size_t end; (end = sources.find('\n', start)) != std::string::npos; start = end + 1)
+        std::printf("    %s\n", sources.substr(start, end - start).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -234,7 +217,7 @@ int main(int argc, char** argv) {
     Kalvor kalvor;
     if (!kalvor.Running()) return Fail("KALVOR.EXE did not start");
     HWND main = nullptr;
-    if (!e2e::WaitUntil([&] { return (main = kalvor.MainDialog()) != nullptr; }, 60000))
+    if (!e2e::WaitUntil([&] { return (main = kalvor.Dialog(kMainTitle, true)) != nullptr; }, 60000))
         return Fail("the main dialog did not appear");
     // The tray icon's callback, as a click on the icon sends it.
     PostMessageA(main, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_LBUTTONDOWN);
@@ -244,13 +227,14 @@ int main(int argc, char** argv) {
     std::printf("kalvor leak benchmark: %ld ticks at %s ms after %ld warm-up ticks; the CPU fan stops for %d s "
                 "in every %d s\n",
                 ticks, kPollPeriod, kWarmUpTicks, kFanCycleSeconds / 2, kFanCycleSeconds);
-    std::printf("  %-12s %6s %8s %8s %8s %14s\n", "", "tick", "handles", "GDI", "USER", "private bytes");
+    std::printf("  %-13s %6s %8s %8s %8s %14s\n", "", "tick", "handles", "GDI", "USER", "private bytes");
 
+    e2e::ProcessMeter meter(kalvor.Process(), kalvor.Id());
     TickCounter counter;
     std::map<std::string, long> warnings;
     long fanStops = 0;
     bool fanStood = false;
-    Sample start;
+    Sample start, end;
     bool warmedUp = false;
     long nextReport = kWarmUpTicks + kReportEvery;
     ULONGLONG began = GetTickCount64(), measuring = 0;
@@ -263,21 +247,34 @@ int main(int argc, char** argv) {
         if (fanStands && !fanStood) ++fanStops;
         fanStood = fanStands;
         now = counter.Count();
-        // Samples are taken while no warning list is up.
-        if (kalvor.Dialog(kWarningTitle) != nullptr) continue;
-        if (warmedUp && now >= kWarmUpTicks + ticks) break;
-        if (!warmedUp && now >= kWarmUpTicks) {
-            start = Measure(kalvor.Process(), now);
+        bool due = !warmedUp ? now >= kWarmUpTicks : now >= nextReport || now >= kWarmUpTicks + ticks;
+        if (!due) {
+            Sleep(10);
+            continue;
+        }
+        // A sample counts only when kalvor had no warning list, shown or
+        // not, before it and after it: a list being made or taken down
+        // would add its window and controls.
+        auto listThere = [&] { return kalvor.Dialog(kWarningTitle, true) != nullptr; };
+        if (listThere()) {
+            Sleep(5);
+            continue;
+        }
+        Sample sample{now, meter.Measure()};
+        if (listThere()) continue;
+        if (!warmedUp) {
+            start = sample;
             PrintSample("after warm-up", start);
             warmedUp = true;
             measuring = GetTickCount64();
-        } else if (warmedUp && now >= nextReport) {
-            PrintSample("", Measure(kalvor.Process(), now));
+        } else if (now >= kWarmUpTicks + ticks) {
+            end = sample;
+            break;
+        } else {
+            PrintSample("", sample);
             nextReport += kReportEvery;
         }
-        Sleep(10);
     }
-    Sample end = Measure(kalvor.Process(), now);
     PrintSample("at the end", end);
     double seconds = static_cast<double>(GetTickCount64() - measuring) / 1000.0;
 
@@ -290,10 +287,10 @@ int main(int argc, char** argv) {
         const char* name;
         long long growth, slack;
     } checks[] = {
-        {"handles", Growth(end.handles, start.handles), kHandleSlack},
-        {"GDI objects", Growth(end.gdiObjects, start.gdiObjects), kGdiSlack},
-        {"USER objects", Growth(end.userObjects, start.userObjects), kUserSlack},
-        {"private bytes", Growth(end.privateBytes, start.privateBytes), kPrivateBytesSlack},
+        {"handles", Growth(end.usage.handles, start.usage.handles), kHandleSlack},
+        {"GDI objects", Growth(end.usage.gdiObjects, start.usage.gdiObjects), kGdiSlack},
+        {"USER objects", Growth(end.usage.userObjects, start.usage.userObjects), kUserSlack},
+        {"private bytes", Growth(end.usage.privateBytes, start.usage.privateBytes), kPrivateBytesSlack},
     };
     bool leaked = false;
     for (const Check& check : checks) {
@@ -302,8 +299,8 @@ int main(int argc, char** argv) {
                     over ? "  LEAK" : "");
         leaked = leaked || over;
     }
-    if (start.gdiObjects == 0 && end.gdiObjects == 0 && start.userObjects == 0 && end.userObjects == 0)
-        std::printf("  GetGuiResources answers 0 for GDI and USER objects here: those two are not measured\n");
+    std::printf("  measured as:\n");
+    PrintSources(meter.Sources());
 
     if (!CloseKalvor(kalvor, main, warnings)) return Fail("KALVOR.EXE did not end on WM_CLOSE and Yes");
     DeleteFileA(kTraceFile);

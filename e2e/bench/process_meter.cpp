@@ -1,0 +1,170 @@
+#include "process_meter.h"
+
+#include <psapi.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr ULONG kSystemExtendedHandleInformation = 64;
+constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+constexpr ULONG kProcessBasicInformation = 0;
+
+using QuerySystemInformation = LONG(NTAPI*)(ULONG, void*, ULONG, ULONG*);
+using QueryInformationProcess = LONG(NTAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*);
+
+struct HandleEntry {
+    void* object;
+    ULONG_PTR processId;
+    ULONG_PTR handle;
+    ULONG access;
+    USHORT backTrace;
+    USHORT objectType;
+    ULONG attributes;
+    ULONG reserved;
+};
+
+struct HandleList {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    HandleEntry entries[1];
+};
+
+struct BasicInformation {
+    LONG exitStatus;
+    void* peb;
+    ULONG_PTR affinity;
+    LONG basePriority;
+    ULONG_PTR processId;
+    ULONG_PTR parentId;
+};
+
+// A 64-bit process's PEB holds its GDI handle table's address here; every
+// entry is 24 bytes, the object type in its 15th byte (0: unused).
+static_assert(sizeof(void*) == 8, "the GDI table layout is the 64-bit one");
+constexpr std::size_t kPebGdiTable = 0xF8;
+constexpr std::size_t kGdiEntries = 0x10000;
+constexpr std::size_t kGdiEntrySize = 24;
+constexpr std::size_t kGdiTypeByte = 14;
+
+template <typename Function>
+Function NtFunction(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), name)));
+}
+
+struct WindowCount {
+    DWORD processId;
+    unsigned long long windows;
+};
+
+BOOL CALLBACK CountChildWindow(HWND, LPARAM count) {
+    ++reinterpret_cast<WindowCount*>(count)->windows;
+    return TRUE;
+}
+
+// A window of the process, with all its children.
+void CountWindow(HWND window, WindowCount& count) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != count.processId) return;
+    ++count.windows;
+    EnumChildWindows(window, CountChildWindow, reinterpret_cast<LPARAM>(&count));
+}
+
+BOOL CALLBACK CountTopLevelWindow(HWND window, LPARAM count) {
+    CountWindow(window, *reinterpret_cast<WindowCount*>(count));
+    return TRUE;
+}
+
+}  // namespace
+
+ProcessUsage ProcessMeter::Measure() {
+    ProcessUsage usage;
+    usage.handles = CountHandles();
+    usage.gdiObjects = CountGdiObjects();
+    usage.userObjects = CountUserObjects();
+    usage.privateBytes = PrivateBytes();
+    return usage;
+}
+
+std::string ProcessMeter::Sources() const {
+    return std::string("handles: ") + handleSource_ + "\nGDI objects: " + gdiSource_ + "\nUSER objects: " +
+           userSource_ + "\nprivate bytes: " + memorySource_ + "\n";
+}
+
+unsigned long long ProcessMeter::CountHandles() {
+    DWORD count = 0;
+    if (GetProcessHandleCount(process_, &count) && count != 0) {
+        handleSource_ = "GetProcessHandleCount";
+        return count;
+    }
+    handleSource_ = "the process's entries in the system handle list (GetProcessHandleCount answers 0)";
+    auto query = NtFunction<QuerySystemInformation>("NtQuerySystemInformation");
+    if (query == nullptr) return 0;
+    std::vector<char> buffer(1 << 20);
+    LONG status;
+    ULONG needed = 0;
+    while ((status = query(kSystemExtendedHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                           &needed)) == kInfoLengthMismatch)
+        buffer.resize(buffer.size() * 2);
+    if (status < 0) return 0;
+    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
+    unsigned long long own = 0;
+    for (ULONG_PTR i = 0; i < list->count; ++i)
+        if (list->entries[i].processId == id_) ++own;
+    return own;
+}
+
+unsigned long long ProcessMeter::CountGdiObjects() {
+    if (DWORD count = GetGuiResources(process_, GR_GDIOBJECTS)) {
+        gdiSource_ = "GetGuiResources";
+        return count;
+    }
+    gdiSource_ = "used entries of the process's GDI handle table, stock objects included (GetGuiResources "
+                 "answers 0)";
+    auto query = NtFunction<QueryInformationProcess>("NtQueryInformationProcess");
+    BasicInformation basic{};
+    ULONG length = 0;
+    if (query == nullptr || query(process_, kProcessBasicInformation, &basic, sizeof basic, &length) < 0) return 0;
+    std::uint64_t table = 0;
+    if (!ReadProcessMemory(process_, static_cast<char*>(basic.peb) + kPebGdiTable, &table, sizeof table, nullptr) ||
+        table == 0)
+        return 0;
+    std::vector<unsigned char> entries(kGdiEntries * kGdiEntrySize);
+    if (!ReadProcessMemory(process_, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr))
+        return 0;
+    unsigned long long used = 0;
+    for (std::size_t i = 0; i < kGdiEntries; ++i)
+        if (entries[i * kGdiEntrySize + kGdiTypeByte] != 0) ++used;
+    return used;
+}
+
+unsigned long long ProcessMeter::CountUserObjects() {
+    if (DWORD count = GetGuiResources(process_, GR_USEROBJECTS)) {
+        userSource_ = "GetGuiResources";
+        return count;
+    }
+    userSource_ = "the process's windows: top-level, message-only and child (GetGuiResources answers 0)";
+    WindowCount count{id_, 0};
+    EnumWindows(CountTopLevelWindow, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = nullptr; (window = FindWindowExA(HWND_MESSAGE, window, nullptr, nullptr)) != nullptr;)
+        CountWindow(window, count);
+    return count.windows;
+}
+
+unsigned long long ProcessMeter::PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    if (!GetProcessMemoryInfo(process_, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
+        return 0;
+    if (memory.PrivateUsage != 0) {
+        memorySource_ = "GetProcessMemoryInfo, PrivateUsage";
+        return memory.PrivateUsage;
+    }
+    memorySource_ = "GetProcessMemoryInfo, PagefileUsage (PrivateUsage answers 0)";
+    return memory.PagefileUsage;
+}
+
+}  // namespace e2e
