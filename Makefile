@@ -6,7 +6,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist bench clean
+.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist bench leak-bench clean
 
 all: native win64 win32
 
@@ -35,6 +35,12 @@ test: unit-test e2e-test win32
 
 bench: native
 	build/native/kalvor/search_convergence
+
+# kalvor over an hour of (shortened) polling ticks in a Wine session of its own.
+leak-bench: win64
+	e2e/harness/wine-session.sh start build/leak-bench build/win64
+	e2e/harness/wine-session.sh run build/leak-bench build/win64/e2e/kalvor_leak_bench.exe </dev/null; \
+	  status=$$?; e2e/harness/wine-session.sh stop build/leak-bench; exit $$status
 
 demo: win64
 	tools/demo.sh
