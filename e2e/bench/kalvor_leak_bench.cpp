@@ -24,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "e2e/bench/process_meter.h"
+#include "e2e/support/process_meter.h"
 #include "e2e/support/program.h"
 #include "e2e/support/wait.h"
 #include "e2e/support/window_finder.h"

@@ -13,6 +13,7 @@
 
 #include "e2e/support/board_session.h"
 #include "e2e/support/prefix_layout.h"
+#include "e2e/support/process_meter.h"
 #include "e2e/support/program.h"
 #include "e2e/support/screenshot.h"
 #include "e2e/support/wait.h"
@@ -382,28 +383,16 @@ TEST_F(RavloTest, TicksLeakNothing) {
             SendMessageTimeoutA(tray, WM_TIMER, 1, 0, SMTO_ABORTIFHUNG, 5000, &result);
         }
     };
-    auto handles = [&] {
-        DWORD count = 0;
-        GetProcessHandleCount(process, &count);
-        return count;
-    };
-    auto memory = [&] {
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof counters;
-        GetProcessMemoryInfo(process, &counters, sizeof counters);
-        return counters.PagefileUsage;
-    };
-
+    // Wine answers 0 to the system's own counts; the meter counts another way.
+    ProcessMeter meter(process, processId);
     ticks(500);
-    DWORD handlesBefore = handles();
-    SIZE_T memoryBefore = memory();
-    DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
-    DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    ProcessUsage before = meter.Measure();
     ticks(10000);
-    EXPECT_LE(handles(), handlesBefore + 2);
-    EXPECT_LE(memory(), memoryBefore + 256 * 1024);
-    EXPECT_LE(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
-    EXPECT_LE(GetGuiResources(process, GR_USEROBJECTS), userBefore);
+    ProcessUsage after = meter.Measure();
+    EXPECT_LE(after.handles, before.handles + 2) << meter.Sources();
+    EXPECT_LE(after.privateBytes, before.privateBytes + 256 * 1024) << meter.Sources();
+    EXPECT_LE(after.gdiObjects, before.gdiObjects) << meter.Sources();
+    EXPECT_LE(after.userObjects, before.userObjects) << meter.Sources();
     CloseHandle(process);
 }
 
