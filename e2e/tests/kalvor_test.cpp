@@ -2,6 +2,7 @@
 // hidden main dialog behind its tray icon, the readings, alarms, typed
 // limits, the settings files, the forced ends and the orderly end.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,23 @@ TEST_P(KalvorStartTest, StartsHiddenInTheTrayAndShowsTheStartReadingsWhenClicked
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, KalvorStartTest, testing::Values(0, 1, 2));
+
+TEST_F(KalvorTest, TheTrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
+    WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
+    HWND dialog = Start();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return TrayIconColumns() > 0; }, 5000));
+
+    // What a restarted shell has forgotten, and the broadcast it sends.
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = dialog;
+    icon.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_TRUE(WaitUntil([] { return TrayIconColumns() == 0; }, 3000));
+    PostMessageA(dialog, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil([] { return TrayIconColumns() > 0; }, 3000)) << "the icon was not added again";
+}
 
 // ---- readings and alarms ----
 
