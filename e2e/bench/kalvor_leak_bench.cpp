@@ -24,25 +24,23 @@
 #include <string_view>
 #include <vector>
 
+#include "e2e/support/kalvor_windows.h"
+#include "e2e/support/prefix_layout.h"
 #include "e2e/support/process_meter.h"
 #include "e2e/support/program.h"
 #include "e2e/support/wait.h"
 #include "e2e/support/window_finder.h"
 #include "kalvor/resource_ids.h"
 
+using namespace e2e;
+
 namespace {
 
-constexpr char kDirectory[] = "C:\\kalvor";
-constexpr char kProgram[] = "C:\\kalvor\\KALVOR.EXE";
 constexpr char kProgramName[] = "KALVOR.EXE";
 constexpr char kScenarioFile[] = "C:\\kalvor\\leak-bench.scn";
 constexpr char kTraceFile[] = "C:\\kalvor\\leak-bench-trace.txt";
 constexpr char kPollPeriod[] = "10";
 
-constexpr char kMainTitle[] = "Ostrel System Health Monitor R2.20";
-constexpr char kWarningTitle[] = "Kalvor warning messages";
-constexpr char kQuestionTitle[] = "Health Center Message";
-constexpr char kDialogClass[] = "#32770";
 
 constexpr long kDefaultTicks = 3600;
 // The warm-up covers several fan cycles, so that whatever kalvor and the
@@ -122,13 +120,13 @@ private:
 class Kalvor {
 public:
     Kalvor() {
-        std::string line = kProgram;
+        std::string line = kKalvorProgram;
         std::vector<char> text(line.begin(), line.end());
         text.push_back('\0');
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
-        if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, kDirectory, &startup, &info))
+        if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, kKalvorDirectory, &startup, &info))
             return;
         CloseHandle(info.hThread);
         process_ = info.hProcess;
@@ -170,7 +168,7 @@ int Fail(const char* message) {
 
 // Closes kalvor's warning list when one is up, tallying its first line.
 bool CloseWarningList(const Kalvor& kalvor, std::map<std::string, long>& warnings) {
-    HWND list = kalvor.Dialog(kWarningTitle);
+    HWND list = kalvor.Dialog(kKalvorWarningTitle);
     if (list == nullptr) return true;
     ++warnings[e2e::DialogItemTextUtf8(list, IDC_WARNING_LINE1)];
     return e2e::PressButton(list, IDOK);
@@ -184,7 +182,7 @@ bool CloseKalvor(Kalvor& kalvor, HWND main, std::map<std::string, long>& warning
         [&] {
             if (!kalvor.Running()) return true;
             CloseWarningList(kalvor, warnings);
-            if (HWND question = kalvor.Dialog(kQuestionTitle)) e2e::PressButton(question, IDYES);
+            if (HWND question = kalvor.Dialog(kKalvorQuestionTitle)) e2e::PressButton(question, IDYES);
             return false;
         },
         15000);
@@ -217,7 +215,7 @@ int main(int argc, char** argv) {
     Kalvor kalvor;
     if (!kalvor.Running()) return Fail("KALVOR.EXE did not start");
     HWND main = nullptr;
-    if (!e2e::WaitUntil([&] { return (main = kalvor.Dialog(kMainTitle, true)) != nullptr; }, 60000))
+    if (!e2e::WaitUntil([&] { return (main = kalvor.Dialog(kKalvorMainTitle, true)) != nullptr; }, 60000))
         return Fail("the main dialog did not appear");
     // The tray icon's callback, as a click on the icon sends it.
     PostMessageA(main, WM_TRAYNOTIFY, TRAY_ICON_ID, WM_LBUTTONDOWN);
@@ -255,7 +253,7 @@ int main(int argc, char** argv) {
         // A sample counts only when kalvor had no warning list, shown or
         // not, before it and after it: a list being made or taken down
         // would add its window and controls.
-        auto listThere = [&] { return kalvor.Dialog(kWarningTitle, true) != nullptr; };
+        auto listThere = [&] { return kalvor.Dialog(kKalvorWarningTitle, true) != nullptr; };
         if (listThere()) {
             Sleep(5);
             continue;

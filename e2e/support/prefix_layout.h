@@ -20,4 +20,9 @@ constexpr char kLongProbeMediumDirectory[] = "C:\\Ostrel Driver Disk\\Mainboard 
 
 constexpr char kIoprobeService[] = "ioprobe";
 
+// kalvor with its factory settings and its own SMBUS.dll; it is started
+// in this directory, where it keeps its settings file.
+constexpr char kKalvorDirectory[] = "C:\\kalvor";
+constexpr char kKalvorProgram[] = "C:\\kalvor\\KALVOR.EXE";
+
 }  // namespace e2e

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "e2e/support/board_session.h"
+#include "e2e/support/kalvor_windows.h"
+#include "e2e/support/prefix_layout.h"
 #include "e2e/support/program.h"
 #include "e2e/support/screenshot.h"
 #include "e2e/support/wait.h"
@@ -24,16 +26,11 @@
 namespace e2e {
 namespace {
 
-constexpr char kDirectory[] = "C:\\kalvor";
-constexpr char kProgram[] = "C:\\kalvor\\KALVOR.EXE";
 constexpr char kScenario[] = "C:\\kalvor\\test.scn";
 constexpr char kTrace[] = "C:\\kalvor\\trace.txt";
 constexpr char kUserSettings[] = "C:\\kalvor\\KALVOR.DAT";
 constexpr char kBusHolder[] = "C:\\boardsim\\smbus_probe.exe hold";
 
-constexpr char kDialogClass[] = "#32770";
-constexpr char kMainTitle[] = "Ostrel System Health Monitor R2.20";
-constexpr char kWarningTitle[] = "Kalvor warning messages";
 constexpr UINT kTrayNotify = 0x8064;
 constexpr WPARAM kTrayIconId = 1079;
 
@@ -73,9 +70,9 @@ protected:
 
     // Starts kalvor and waits until its main dialog exists.
     HWND Start() {
-        holder_ = std::make_unique<Program>(kProgram, kDirectory);
+        holder_ = std::make_unique<Program>(kKalvorProgram, kKalvorDirectory);
         HWND dialog = nullptr;
-        WaitUntil([&] { return (dialog = FindWindowA(kDialogClass, kMainTitle)) != nullptr; }, 15000);
+        WaitUntil([&] { return (dialog = FindWindowA(kDialogClass, kKalvorMainTitle)) != nullptr; }, 15000);
         return dialog;
     }
 
@@ -137,7 +134,7 @@ protected:
         return values;
     }
 
-    static HWND WaitForWarningList(DWORD timeoutMs) { return WaitForWindow(kWarningTitle, timeoutMs, kDialogClass); }
+    static HWND WaitForWarningList(DWORD timeoutMs) { return WaitForWindow(kKalvorWarningTitle, timeoutMs, kDialogClass); }
 
     std::unique_ptr<Program> holder_;
 };
@@ -151,7 +148,7 @@ TEST_P(KalvorStartTest, StartsHiddenInTheTrayAndShowsTheStartReadingsWhenClicked
     WriteScenario("board variant=" + std::to_string(GetParam()) + "\n" + kHealthyBoard);
     HWND dialog = Start();
     ASSERT_NE(dialog, nullptr) << "no main dialog";
-    ASSERT_TRUE(WaitUntil([] { return FindWindowA(kDialogClass, "Ostrel System Monitor") == nullptr; }, 10000))
+    ASSERT_TRUE(WaitUntil([] { return FindWindowA(kDialogClass, kKalvorWaitTitle) == nullptr; }, 10000))
         << "the wait dialog stays";
     Sleep(1500);
     EXPECT_FALSE(IsWindowVisible(dialog)) << "hidden until the tray icon is clicked";
@@ -241,7 +238,7 @@ TEST_F(KalvorTest, AStoppedFanOpensTheWarningListAndSwitchesTheTrayIcon) {
     // normal icon comes back.
     bool recovered = WaitUntil(
         [&] {
-            if (HWND again = FindWindowA(kDialogClass, kWarningTitle)) PressButton(again, IDOK);
+            if (HWND again = FindWindowA(kDialogClass, kKalvorWarningTitle)) PressButton(again, IDOK);
             return TrayPicture() == normalIcon;
         },
         40000);
@@ -323,10 +320,10 @@ TEST_F(KalvorTest, ABusHeldAtStartEndsTheProgramAfterTheInUseBox) {
     WriteScenario(std::string("board variant=0\n") + kHealthyBoard);
     Program holder(kBusHolder, "C:\\boardsim");
     Sleep(1000);
-    Program kalvor(kProgram, kDirectory);
+    Program kalvor(kKalvorProgram, kKalvorDirectory);
     HWND box = WaitForWindow("System Monitor in using", 10000, kDialogClass);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(FindWindowA(kDialogClass, kMainTitle), nullptr) << "no main dialog before the box is closed";
+    EXPECT_EQ(FindWindowA(kDialogClass, kKalvorMainTitle), nullptr) << "no main dialog before the box is closed";
     ASSERT_TRUE(PressButton(box, IDOK));
     auto code = kalvor.WaitForExit(5000);
     ASSERT_TRUE(code) << "still running";
@@ -358,7 +355,7 @@ class KalvorDriverErrorTest : public KalvorTest, public testing::WithParamInterf
 
 TEST_P(KalvorDriverErrorTest, ShowsDriverErrorAndOkEndsTheProgram) {
     WriteScenario(GetParam().scenario);
-    Program kalvor(kProgram, kDirectory);
+    Program kalvor(kKalvorProgram, kKalvorDirectory);
     HWND box = WaitForWindow("Driver Error", 15000, kDialogClass);
     ASSERT_NE(box, nullptr);
     EXPECT_NE(WindowText(box).size(), 0u);
@@ -380,7 +377,7 @@ TEST_F(KalvorTest, QuitAsksThenStopsTheChipAndReleasesTheBus) {
     ASSERT_NE(dialog, nullptr);
 
     Click(dialog, IDOK);
-    HWND question = WaitForWindow("Health Center Message", 5000, kDialogClass);
+    HWND question = WaitForWindow(kKalvorQuestionTitle, 5000, kDialogClass);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(MessageBoxText(question), "Do you wand to close Health Center windows ?");
     ASSERT_TRUE(PressButton(question, IDNO));
@@ -388,7 +385,7 @@ TEST_F(KalvorTest, QuitAsksThenStopsTheChipAndReleasesTheBus) {
     EXPECT_FALSE(Running().WaitForExit(0)) << "No keeps it running";
 
     Click(dialog, IDOK);
-    question = WaitForWindow("Health Center Message", 5000, kDialogClass);
+    question = WaitForWindow(kKalvorQuestionTitle, 5000, kDialogClass);
     ASSERT_NE(question, nullptr);
     ASSERT_TRUE(PressButton(question, IDYES));
     auto code = Running().WaitForExit(5000);
