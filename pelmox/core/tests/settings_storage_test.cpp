@@ -160,6 +160,33 @@ TEST_F(Storage, ASecondFanThatReadsZeroAtTheFirstRunIsHidden) {
     EXPECT_EQ(settings.enableItem, 0xFDu);
 }
 
+TEST_F(Storage, WhatIsSavedLoadsBack) {
+    settings.nmi45 = 0x21;
+    settings.checkItem = 0x5A;
+    settings.enableItem = 0x7E;
+    settings.vendorUnavailable = 0x81;
+    settings.soundEnable = 0;
+    settings.tempUnit = 1;
+    settings.limits = DefaultLimits();
+    settings.limits.mask = ITEM_CPU_TEMP;
+    settings.limits.cpuTemperatureHigh = 66.5f;
+    storage.SaveSettings();
+    EXPECT_EQ(registry.written, kValueOrder);
+
+    PelmoxSettings loaded;
+    SettingsStorage again(loaded, driver, registry, vendor);
+    ASSERT_TRUE(again.LoadSettings());
+    EXPECT_EQ(loaded.nmi45, 0x21);
+    EXPECT_EQ(loaded.checkItem, 0x5Au);
+    EXPECT_EQ(loaded.enableItem, 0x7Eu);
+    EXPECT_EQ(loaded.vendorUnavailable, 0x81u);
+    EXPECT_EQ(loaded.soundEnable, 0);
+    EXPECT_EQ(loaded.tempUnit, 1);
+    EXPECT_EQ(loaded.limits.mask, static_cast<std::uint32_t>(ITEM_CPU_TEMP));
+    EXPECT_FLOAT_EQ(loaded.limits.cpuTemperatureHigh, 66.5f) << "taken by the driver and read back";
+    EXPECT_EQ(chipset.requests[3], (Request{PELMOX_WAKE_UP, ArmMask(0x21)})) << "after the save's read, the reset and the disarm";
+}
+
 TEST_F(Storage, ArmMaskIsTheComplementWidened) {
     EXPECT_EQ(ArmMask(0xFF), 0xFFFFFF00u);
     EXPECT_EQ(ArmMask(0x00), 0xFFFFFFFFu);
