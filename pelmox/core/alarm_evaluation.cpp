@@ -1,5 +1,6 @@
 #include "alarm_evaluation.h"
 
+#include "limit_checks.h"
 #include "pelmox/shell/warning_animation.h"
 
 namespace pelmox {
@@ -14,10 +15,6 @@ constexpr int kLimitCheckDue = 9;
 constexpr char kNoFan[] = "Damage:    No Fan Found!\n\n   This computer is not safe!\n   Please check Fan now.";
 
 bool Has(std::uint32_t mask, std::uint32_t item) { return (mask & item) != 0; }
-
-// A temperature counts as too high also when value and limit are both
-// zero: the sensor gives nothing.
-bool TooHot(float value, float limit) { return value > limit || (IsNoReading(value) && IsNoReading(limit)); }
 
 struct Supply {
     std::uint32_t item;
@@ -90,14 +87,14 @@ void CAlarmEvaluator::CheckLimits(const AlarmInputs& in) {
     std::uint32_t mask = in.enableItem & host_.AlarmChecks();
     const WatchDogLimit& l = in.limits;
     auto due = [&](std::uint32_t item) { return Has(mask, item) && !warningUp_; };
-    if (due(ITEM_CPU_FAN) && v.cpuFan < l.cpuFanLow)
+    if (due(ITEM_CPU_FAN) && FanOutside(v.cpuFan, l.cpuFanLow))
         Report("Damage: CPU Fan speed is too low !\n\nSuggestion: Check your Fan now!", kWarnFan, in.soundEnable);
-    if (due(ITEM_FAN2) && v.fan2 < l.fan2Low)
+    if (due(ITEM_FAN2) && FanOutside(v.fan2, l.fan2Low))
         Report("Warning: Fan2 speed is too low !\n\nSuggestion: Check your Fan !", kWarnFan, in.soundEnable);
-    if (due(ITEM_CHIPSET_TEMP) && TooHot(v.chipsetTemperature, l.chipsetTemperatureHigh))
+    if (due(ITEM_CHIPSET_TEMP) && TemperatureOutside(v.chipsetTemperature, l.chipsetTemperatureHigh))
         Report("Warning: Chipset Temperature is too high !\n\nSuggestion: Shutdown now !", kWarnTemperature,
                in.soundEnable);
-    if (due(ITEM_CPU_TEMP) && TooHot(v.cpuTemperature, l.cpuTemperatureHigh))
+    if (due(ITEM_CPU_TEMP) && TemperatureOutside(v.cpuTemperature, l.cpuTemperatureHigh))
         Report("Warning: CPU Temperature is too high !\n\nSuggestion: Shutdown now !", kWarnTemperature,
                in.soundEnable);
     for (const Supply& s : kSupplies) {

@@ -1,5 +1,7 @@
 #include "settings_storage.h"
 
+#include "temperature_units.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +9,6 @@ namespace pelmox {
 namespace {
 
 constexpr double kCpuChange = 0.11;
-constexpr double kFiveNinths = 0.5555555555555556;
 constexpr std::uint32_t kVendorWord = 0xFFFFFF00;
 constexpr char kUnavailable[] = "UNAVAILABLE";
 
@@ -145,7 +146,7 @@ void SettingsStorage::ApplyVendorLimits(const VendorText& file, WatchDogLimit& b
         }
         float& limit = block.*(key.limit);
         if (!ReadNumber(value, limit)) continue;
-        if (key.temperature && s_.tempUnit == 1) limit = static_cast<float>((limit - 32) * kFiveNinths);
+        if (key.temperature && s_.tempUnit == 1) limit = FahrenheitToCelsius(limit);
         block.mask |= key.item;
     }
     for (const SupplyKeys& key : kSupplyKeys) {

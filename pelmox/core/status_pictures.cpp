@@ -1,5 +1,7 @@
 #include "status_pictures.h"
 
+#include "limit_checks.h"
+
 namespace pelmox {
 namespace {
 
@@ -61,7 +63,7 @@ int StateSlot(GroupState state) {
 GroupState FanState(const SensorValues& v, const WatchDogLimit& l, std::uint32_t enable) {
     bool cpu = Visible(enable, ITEM_CPU_FAN), second = Visible(enable, ITEM_FAN2);
     GroupState state = GroupNormal;
-    if ((cpu && v.cpuFan < l.cpuFanLow) || (second && v.fan2 < l.fan2Low)) state = GroupAlarm;
+    if ((cpu && FanOutside(v.cpuFan, l.cpuFanLow)) || (second && FanOutside(v.fan2, l.fan2Low))) state = GroupAlarm;
     if ((cpu && IsNoReading(v.cpuFan)) || (second && IsNoReading(v.fan2))) state = GroupFault;
     if (!cpu && !second) state = GroupOff;
     return state;
@@ -71,8 +73,8 @@ GroupState TemperatureState(const SensorValues& v, const WatchDogLimit& l, std::
     bool chipset = Visible(enable, ITEM_CHIPSET_TEMP), cpu = Visible(enable, ITEM_CPU_TEMP);
     auto dead = [](float value, float limit) { return IsNoReading(value) && IsNoReading(limit); };
     GroupState state = GroupNormal;
-    if ((chipset && v.chipsetTemperature > l.chipsetTemperatureHigh) ||
-        (cpu && v.cpuTemperature > l.cpuTemperatureHigh))
+    if ((chipset && TemperatureOutside(v.chipsetTemperature, l.chipsetTemperatureHigh)) ||
+        (cpu && TemperatureOutside(v.cpuTemperature, l.cpuTemperatureHigh)))
         state = GroupAlarm;
     if ((chipset && dead(v.chipsetTemperature, l.chipsetTemperatureHigh)) ||
         (cpu && dead(v.cpuTemperature, l.cpuTemperatureHigh)))
@@ -92,7 +94,7 @@ GroupState VoltageState(const SensorValues& v, const WatchDogLimit& l, std::uint
     GroupState state = GroupNormal;
     bool anyVisible = false;
     for (const auto& s : supplies)
-        if (Visible(enable, s.item) && (s.value < s.low || s.value > s.high)) state = GroupAlarm;
+        if (Visible(enable, s.item) && SupplyOutside(s.value, s.low, s.high)) state = GroupAlarm;
     for (const auto& s : supplies) {
         if (!Visible(enable, s.item)) continue;
         anyVisible = true;
