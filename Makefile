@@ -35,6 +35,7 @@ test: unit-test e2e-test win32
 
 bench: native
 	build/native/kalvor/search_convergence
+	build/native/pelmox/bench/view_tick_bench
 
 # kalvor over an hour of (shortened) polling ticks in a Wine session of its own.
 leak-bench: win64
