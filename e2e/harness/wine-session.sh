@@ -67,11 +67,15 @@ install_board() {
     cp "$build/boardsim/boardctl.exe" "$build/boardsim/SMBUS.dll" "$build/boardsim/smbus_probe.exe" "$c/boardsim/"
     cp "$build/boardsim/rundll.exe" "$c/windows/"
     cp "$build/boardsim/ioprobe/ioprobe.sys" "$c/windows/system32/drivers/"
+    cp "$build/boardsim/pelmox/pelmox.sys" "$c/windows/system32/drivers/"
     mkdir -p "$c/kalvor"
     cp "$build/kalvor/KALVOR.EXE" "$build/kalvor/DEFAULT.DAT" "$build/boardsim/SMBUS.dll" "$c/kalvor/"
     wine_run sc create ioprobe type= kernel start= demand \
         binpath= 'C:\windows\system32\drivers\ioprobe.sys'
     wine_run sc start ioprobe
+    wine_run sc create pelmox type= kernel start= demand \
+        binpath= 'C:\windows\system32\drivers\pelmox.sys'
+    wine_run sc start pelmox
     wine_run 'C:\boardsim\boardctl.exe' ioprobe --product QR4W --vendor 0x3F,0x3E
 }
 
