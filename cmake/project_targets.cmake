@@ -31,3 +31,22 @@ function(board_windows_program target output suffix kind)
     target_compile_options(${target} PRIVATE ${BOARD_WARNINGS})
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
 endfunction()
+
+# A kernel driver of the simulated board, loaded by Wine, installed into
+# `drivers`: board_kernel_driver(TARGET OUTPUT_NAME sources...)
+function(board_kernel_driver target output)
+    add_executable(${target} ${ARGN})
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output} SUFFIX .sys)
+    target_include_directories(${target} PRIVATE ${CMAKE_FIND_ROOT_PATH}/include/ddk)
+    # The DDK headers define two bit-test intrinsics that the compiler's own
+    # intrinsic header defines too; these names keep the compiler's out.
+    target_compile_definitions(${target} PRIVATE
+        __INTRINSIC_DEFINED_InterlockedBitTestAndSet
+        __INTRINSIC_DEFINED_InterlockedBitTestAndReset)
+    target_compile_options(${target} PRIVATE ${BOARD_WARNINGS}
+        -ffreestanding -fno-exceptions -fno-rtti -fno-stack-protector -fno-asynchronous-unwind-tables)
+    target_link_options(${target} PRIVATE
+        -Wl,--subsystem,native -shared -nostdlib -nostartfiles -e DriverEntry)
+    target_link_libraries(${target} PRIVATE ntoskrnl gcc)
+    install(FILES $<TARGET_FILE:${target}> DESTINATION drivers)
+endfunction()

@@ -4,6 +4,8 @@
 // replace that table and read back the requests the programs sent.
 #include <ntddk.h>
 
+#include "boardsim/kernel/named_device.h"
+
 #include "board_protocol.h"
 #include "structure_table.h"
 
@@ -161,35 +163,12 @@ NTSTATUS NTAPI Dispatch(PDEVICE_OBJECT device, PIRP irp) {
     }
 }
 
-NTSTATUS CreateNamedDevice(PDRIVER_OBJECT driver, const wchar_t* deviceName,
-                           const wchar_t* linkName, ULONG extensionSize, PDEVICE_OBJECT& device) {
-    UNICODE_STRING name;
-    UNICODE_STRING link;
-    RtlInitUnicodeString(&name, deviceName);
-    RtlInitUnicodeString(&link, linkName);
-    NTSTATUS status = IoCreateDevice(driver, extensionSize, &name, FILE_DEVICE_UNKNOWN, 0, FALSE, &device);
-    if (!NT_SUCCESS(status)) return status;
-    status = IoCreateSymbolicLink(&link, &name);
-    if (!NT_SUCCESS(status)) {
-        IoDeleteDevice(device);
-        device = nullptr;
-    }
-    return status;
-}
-
-void DeleteNamedDevice(PDEVICE_OBJECT device, const wchar_t* linkName) {
-    UNICODE_STRING link;
-    RtlInitUnicodeString(&link, linkName);
-    IoDeleteSymbolicLink(&link);
-    IoDeleteDevice(device);
-}
-
 PDEVICE_OBJECT g_firmwareDevice;
 PDEVICE_OBJECT g_controlDevice;
 
 VOID NTAPI Unload(PDRIVER_OBJECT) {
-    if (g_controlDevice) DeleteNamedDevice(g_controlDevice, kControlLinkName);
-    if (g_firmwareDevice) DeleteNamedDevice(g_firmwareDevice, kFirmwareLinkName);
+    if (g_controlDevice) boardsim::DeleteNamedDevice(g_controlDevice, kControlLinkName);
+    if (g_firmwareDevice) boardsim::DeleteNamedDevice(g_firmwareDevice, kFirmwareLinkName);
     g_controlDevice = g_firmwareDevice = nullptr;
 }
 
@@ -197,10 +176,10 @@ VOID NTAPI Unload(PDRIVER_OBJECT) {
 
 extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING) {
     const ULONG firmwareExtension = sizeof(DeviceContext) + sizeof(BoardState);
-    NTSTATUS status = CreateNamedDevice(driver, kFirmwareDeviceName, kFirmwareLinkName,
+    NTSTATUS status = boardsim::CreateNamedDevice(driver, kFirmwareDeviceName, kFirmwareLinkName,
                                         firmwareExtension, g_firmwareDevice);
     if (!NT_SUCCESS(status)) return status;
-    status = CreateNamedDevice(driver, kControlDeviceName, kControlLinkName, sizeof(DeviceContext),
+    status = boardsim::CreateNamedDevice(driver, kControlDeviceName, kControlLinkName, sizeof(DeviceContext),
                                g_controlDevice);
     if (!NT_SUCCESS(status)) {
         Unload(driver);

@@ -10,6 +10,8 @@
 // delivers them and checks every size before touching a byte.
 #include <ntddk.h>
 
+#include "boardsim/kernel/named_device.h"
+
 #include "boardsim/pelmox/pelmox_protocol.h"
 #include "pelmox/core/chipset_driver.h"
 #include "pelmox/core/driver_blocks.h"
@@ -311,35 +313,12 @@ NTSTATUS NTAPI Dispatch(PDEVICE_OBJECT device, PIRP irp) {
     }
 }
 
-NTSTATUS CreateNamedDevice(PDRIVER_OBJECT driver, const wchar_t* deviceName, const wchar_t* linkName,
-                           ULONG extensionSize, PDEVICE_OBJECT& device) {
-    UNICODE_STRING name;
-    UNICODE_STRING link;
-    RtlInitUnicodeString(&name, deviceName);
-    RtlInitUnicodeString(&link, linkName);
-    NTSTATUS status = IoCreateDevice(driver, extensionSize, &name, FILE_DEVICE_UNKNOWN, 0, FALSE, &device);
-    if (!NT_SUCCESS(status)) return status;
-    status = IoCreateSymbolicLink(&link, &name);
-    if (!NT_SUCCESS(status)) {
-        IoDeleteDevice(device);
-        device = nullptr;
-    }
-    return status;
-}
-
-void DeleteNamedDevice(PDEVICE_OBJECT device, const wchar_t* linkName) {
-    UNICODE_STRING link;
-    RtlInitUnicodeString(&link, linkName);
-    IoDeleteSymbolicLink(&link);
-    IoDeleteDevice(device);
-}
-
 PDEVICE_OBJECT g_chipsetDevice;
 PDEVICE_OBJECT g_controlDevice;
 
 VOID NTAPI Unload(PDRIVER_OBJECT) {
-    if (g_controlDevice) DeleteNamedDevice(g_controlDevice, kControlLinkName);
-    if (g_chipsetDevice) DeleteNamedDevice(g_chipsetDevice, kChipsetLinkName);
+    if (g_controlDevice) boardsim::DeleteNamedDevice(g_controlDevice, kControlLinkName);
+    if (g_chipsetDevice) boardsim::DeleteNamedDevice(g_chipsetDevice, kChipsetLinkName);
     g_controlDevice = g_chipsetDevice = nullptr;
 }
 
@@ -348,9 +327,9 @@ VOID NTAPI Unload(PDRIVER_OBJECT) {
 extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING) {
     const ULONG chipsetExtension = sizeof(DeviceContext) + sizeof(BoardState);
     NTSTATUS status =
-        CreateNamedDevice(driver, kChipsetDeviceName, kChipsetLinkName, chipsetExtension, g_chipsetDevice);
+        boardsim::CreateNamedDevice(driver, kChipsetDeviceName, kChipsetLinkName, chipsetExtension, g_chipsetDevice);
     if (!NT_SUCCESS(status)) return status;
-    status = CreateNamedDevice(driver, kControlDeviceName, kControlLinkName, sizeof(DeviceContext),
+    status = boardsim::CreateNamedDevice(driver, kControlDeviceName, kControlLinkName, sizeof(DeviceContext),
                                g_controlDevice);
     if (!NT_SUCCESS(status)) {
         Unload(driver);

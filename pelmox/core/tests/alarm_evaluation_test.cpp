@@ -13,12 +13,6 @@
 namespace pelmox {
 namespace {
 
-class NoReporter final : public DriverReporter {
-public:
-    void ShowMessage(const std::string& text, MessageIcon) override { ADD_FAILURE() << text; }
-    void PostQuit() override {}
-};
-
 struct Warning {
     std::string text;
     int kind;
@@ -52,7 +46,7 @@ struct Evaluation : testing::Test {
     }
 
     FakeChipset chipset;
-    NoReporter reporter;
+    UnexpectedMessages reporter;
     CChipsetDriver driver{&chipset, reporter};
     RecordingHost host;
     CAlarmEvaluator evaluator{driver, host};

@@ -3,6 +3,8 @@
 // records every request with the mask word or item mask it carried.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <map>
 #include <optional>
@@ -64,6 +66,13 @@ private:
             if (block.mask & (1u << item))
                 for (int f = 0; f < floats[item]; ++f) to[firstFloat[item] + f] = from[firstFloat[item] + f];
     }
+};
+
+// A driver module's reporter for tests in which no request fails.
+class UnexpectedMessages final : public DriverReporter {
+public:
+    void ShowMessage(const std::string& text, MessageIcon) override { ADD_FAILURE() << "unexpected: " << text; }
+    void PostQuit() override { ADD_FAILURE() << "unexpected quit request"; }
 };
 
 class MemoryRegistry final : public SettingsRegistry {

@@ -9,15 +9,9 @@
 namespace pelmox {
 namespace {
 
-class NoReporter final : public DriverReporter {
-public:
-    void ShowMessage(const std::string& text, MessageIcon) override { ADD_FAILURE() << text; }
-    void PostQuit() override {}
-};
-
 struct Storage : testing::Test {
     FakeChipset chipset;
-    NoReporter reporter;
+    UnexpectedMessages reporter;
     CChipsetDriver driver{&chipset, reporter};
     MemoryRegistry registry;
     MemoryVendorFile vendor;

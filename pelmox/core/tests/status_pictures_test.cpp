@@ -78,19 +78,13 @@ public:
     std::vector<Shown> shown;
 };
 
-class NoReporter final : public DriverReporter {
-public:
-    void ShowMessage(const std::string&, MessageIcon) override {}
-    void PostQuit() override {}
-};
-
 struct Pictures : testing::Test {
     void Ticks(int count, std::uint32_t enable = kAll, std::int32_t unit = 0) {
         for (int i = 0; i < count; ++i) pictures.UpdateStatusPictures(driver, limits, enable, unit);
     }
 
     FakeChipset chipset;
-    NoReporter reporter;
+    UnexpectedMessages reporter;
     CChipsetDriver driver{&chipset, reporter};
     WatchDogLimit limits = DefaultLimits();
     RecordingDisplay display;
