@@ -215,6 +215,26 @@ void SettingsStorage::LoadDefaults() {
     if (!LoadVendorDefaults()) LoadDriverDefaults();
 }
 
+void SettingsStorage::SendLimits() {
+    driver_.SetLimits(s_.limits);
+    driver_.ReadLimits(s_.limits);
+    SaveSettings();
+}
+
+void SettingsStorage::ArmItem(std::uint32_t item) {
+    s_.checkItem |= item;
+    s_.nmi45 = static_cast<std::uint8_t>(s_.nmi45 & ~item);
+    driver_.WakeUp(item);
+    SaveSettings();
+}
+
+void SettingsStorage::DisarmItem(std::uint32_t item) {
+    s_.checkItem &= ~item;
+    s_.nmi45 = static_cast<std::uint8_t>(s_.nmi45 | item);
+    driver_.Shutdown(item);
+    SaveSettings();
+}
+
 void SettingsStorage::RunStartup() {
     if (LoadSettings()) return;
     LoadDefaults();

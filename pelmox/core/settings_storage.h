@@ -43,6 +43,13 @@ public:
     // The defaults again: the vendor file's, else the driver's.
     void LoadDefaults();
 
+    // The user's changes, each saved at once. A slider moved: the block
+    // (its word the selected item) goes to the driver and is read back.
+    void SendLimits();
+    // An alarm box checked: the item armed in the driver; unchecked: disarmed.
+    void ArmItem(std::uint32_t item);
+    void DisarmItem(std::uint32_t item);
+
 private:
     template <typename T>
     void ReadInto(const char* name, T& member);

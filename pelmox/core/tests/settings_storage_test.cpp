@@ -181,6 +181,26 @@ TEST_F(Storage, WhatIsSavedLoadsBack) {
     EXPECT_EQ(chipset.requests[3], (Request{PELMOX_WAKE_UP, ArmMask(0x21)})) << "after the save's read, the reset and the disarm";
 }
 
+TEST_F(Storage, EachUserChangeReachesTheDriverAndIsSaved) {
+    settings.limits = DefaultLimits();
+    settings.limits.mask = ITEM_5V;
+    settings.limits.supply5VHigh = 5.4f;
+    storage.SendLimits();
+    storage.DisarmItem(ITEM_CPU_FAN);
+    storage.ArmItem(ITEM_CPU_FAN);
+    EXPECT_EQ(chipset.requests, (std::vector<Request>{{PELMOX_SET_LIMITS, ITEM_5V},
+                                                      {PELMOX_READ_LIMITS, ITEM_5V},
+                                                      {PELMOX_READ_VALUES, 0},
+                                                      {PELMOX_SHUTDOWN, ITEM_CPU_FAN},
+                                                      {PELMOX_READ_VALUES, 0},
+                                                      {PELMOX_WAKE_UP, ITEM_CPU_FAN},
+                                                      {PELMOX_READ_VALUES, 0}}));
+    EXPECT_FLOAT_EQ(settings.limits.supply5VHigh, 5.4f);
+    EXPECT_EQ(settings.nmi45, 0xFE) << "the CPU fan is armed again";
+    EXPECT_EQ(settings.checkItem & ITEM_CPU_FAN, static_cast<std::uint32_t>(ITEM_CPU_FAN));
+    EXPECT_EQ(registry.values["NMI45"].bytes, (std::vector<std::uint8_t>{0xFE}));
+}
+
 TEST_F(Storage, ArmMaskIsTheComplementWidened) {
     EXPECT_EQ(ArmMask(0xFF), 0xFFFFFF00u);
     EXPECT_EQ(ArmMask(0x00), 0xFFFFFFFFu);
