@@ -5,11 +5,19 @@
 //                                      from this machine's own firmware
 //   boardctl ioprobe-log               print the requests the driver answered
 //   boardctl ioprobe-clear-log         empty that log
+//   boardctl chipset [NAME=VALUE...]   the chipset monitor's eight values:
+//                                      healthy, but for those named
+//                                      (cpufan fan2 chiptemp cputemp v12 v5
+//                                      vio vcore; 0 is "no reading")
+//   boardctl chipset-fail CODE         request CODE (4..9) fails; 0: none
+//   boardctl chipset-reset             healthy values, default limits
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "board_client.h"
+#include "chipset_client.h"
 #include "board_options.h"
 
 namespace {
@@ -19,7 +27,9 @@ int Usage() {
         "usage: boardctl ioprobe [options] | ioprobe-firmware [options] | ioprobe-log | ioprobe-clear-log\n"
         "options: --product TEXT --manufacturer TEXT --version TEXT --serial TEXT\n"
         "         --no-system-information --vendor WATCHED,STATUS --no-vendor\n"
-        "         --fault none|fail|cycle|endless|answer-last\n",
+        "         --fault none|fail|cycle|endless|answer-last\n"
+        "       boardctl chipset [cpufan|fan2|chiptemp|cputemp|v12|v5|vio|vcore=VALUE...]\n"
+        "       boardctl chipset-fail CODE | chipset-reset\n",
         stderr);
     return 2;
 }
@@ -57,12 +67,49 @@ int PrintRequestLog(boardsim::IoprobeBoardClient& client) {
     return 0;
 }
 
+constexpr const char* kChipsetValueNames[8] = {"cpufan", "fan2", "chiptemp", "cputemp",
+                                               "v12",    "v5",   "vio",      "vcore"};
+
+// NAME=VALUE assignments over the healthy values; false for any other word.
+bool ChipsetValues(const std::vector<std::string>& options, boardsim::pelmox::BoardValues& values) {
+    values = boardsim::kHealthyChipsetValues;
+    for (const std::string& option : options) {
+        std::size_t equals = option.find('=');
+        if (equals == std::string::npos) return false;
+        std::string name = option.substr(0, equals);
+        char* end = nullptr;
+        float value = std::strtof(option.c_str() + equals + 1, &end);
+        if (*end != '\0' || end == option.c_str() + equals + 1) return false;
+        bool known = false;
+        for (int i = 0; i < 8; ++i) {
+            if (name != kChipsetValueNames[i]) continue;
+            values.values[i] = value;
+            known = true;
+        }
+        if (!known) return false;
+    }
+    return true;
+}
+
+int ChipsetCommand(const std::string& command, const std::vector<std::string>& options) {
+    boardsim::ChipsetBoardClient chipset;
+    if (!chipset.IsOpen()) return Fail("the simulated chipset driver is not running");
+    if (command == "chipset-reset" && options.empty()) return chipset.Reset() ? 0 : Fail("reset refused");
+    if (command == "chipset-fail" && options.size() == 1)
+        return chipset.SetFailingCode(static_cast<std::uint32_t>(std::atoi(options[0].c_str()))) ? 0
+                                                                                                  : Fail("refused");
+    boardsim::pelmox::BoardValues values{};
+    if (command != "chipset" || !ChipsetValues(options, values)) return Usage();
+    return chipset.SetValues(values) ? 0 : Fail("the driver refused the values");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     std::string command = argv[1];
     std::vector<std::string> options(argv + 2, argv + argc);
+    if (command.rfind("chipset", 0) == 0) return ChipsetCommand(command, options);
 
     boardsim::IoprobeBoardClient client;
     if (!client.IsOpen()) return Fail("the simulated firmware driver is not running");

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "boardsim/pelmox/pelmox_protocol.h"
+#include "boardsim/control/chipset_client.h"
+#include "e2e/support/prefix_layout.h"
+#include "e2e/support/program.h"
 #include "pelmox/core/chipset_driver.h"
 #include "pelmox/core/driver_device_win32.h"
 
@@ -21,40 +23,14 @@ using pelmox::CChipsetDriver;
 using pelmox::SensorValues;
 using pelmox::WatchDogLimit;
 
-// The driver's private control device.
-class BoardControl {
+// The driver's private control device; a log that cannot be read fails the test.
+class BoardControl : public boardsim::ChipsetBoardClient {
 public:
-    BoardControl() {
-        handle_ = CreateFileA("\\\\.\\PelmoxBoard", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    }
-    ~BoardControl() {
-        if (IsOpen()) CloseHandle(handle_);
-    }
-    BoardControl(const BoardControl&) = delete;
-    BoardControl& operator=(const BoardControl&) = delete;
-
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Reset() { return Ask(sim::kResetCode, nullptr, 0, nullptr, 0); }
-    bool ClearLog() { return Ask(sim::kClearRequestLogCode, nullptr, 0, nullptr, 0); }
-    bool SetValues(const sim::BoardValues& values) {
-        return Ask(sim::kSetValuesCode, &values, sizeof values, nullptr, 0);
-    }
-    bool SetFailingCode(std::uint32_t code) { return Ask(sim::kSetFailingCode, &code, sizeof code, nullptr, 0); }
     sim::RequestLog Log() {
-        sim::RequestLog log{};
-        EXPECT_TRUE(Ask(sim::kGetRequestLogCode, nullptr, 0, &log, sizeof log));
-        return log;
+        std::optional<sim::RequestLog> log = ChipsetBoardClient::Log();
+        EXPECT_TRUE(log) << "cannot read the request log";
+        return log ? *log : sim::RequestLog{};
     }
-
-private:
-    bool Ask(DWORD code, const void* in, DWORD inSize, void* out, DWORD outSize) {
-        DWORD returned = 0;
-        return DeviceIoControl(handle_, code, const_cast<void*>(in), inSize, out, outSize, &returned, nullptr) !=
-               FALSE;
-    }
-
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
 class RecordingReporter final : public pelmox::DriverReporter {
@@ -127,6 +103,26 @@ TEST_F(ChipsetDriverTest, ValuesAreTheOnesSetThroughTheControlDevice) {
         EXPECT_EQ(Floats(reinterpret_cast<const float*>(&read), 8), Floats(c.values.values, 8));
     }
     EXPECT_TRUE(reporter_.messages.empty());
+}
+
+TEST_F(ChipsetDriverTest, TheBoardToolScriptsTheValues) {
+    Program tool(std::string(kBoardDirectory) + "\\boardctl.exe chipset cpufan=0 v12=11.2", kBoardDirectory);
+    auto code = tool.WaitForExit(10000);
+    ASSERT_TRUE(code);
+    EXPECT_EQ(*code, 0u);
+    SensorValues values{};
+    ASSERT_TRUE(driver_.ReadValues(values));
+    EXPECT_EQ(values.cpuFan, 0.0f) << "a stopped fan";
+    EXPECT_FLOAT_EQ(values.supply12V, 11.2f);
+    EXPECT_FLOAT_EQ(values.fan2, 4000.0f) << "the others healthy";
+
+    Program fail(std::string(kBoardDirectory) + "\\boardctl.exe chipset-fail 4", kBoardDirectory);
+    ASSERT_TRUE(fail.WaitForExit(10000));
+    EXPECT_FALSE(driver_.ReadValues(values));
+    EXPECT_EQ(reporter_.messages, (std::vector<std::string>{"VxD: Device does not support the requested API(read)"}));
+    reporter_.messages.clear();
+    reporter_.icons.clear();
+    reporter_.quits = 0;
 }
 
 TEST_F(ChipsetDriverTest, ASetChangesOnlyTheItemsInItsMask) {
