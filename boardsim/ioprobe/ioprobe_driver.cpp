@@ -4,7 +4,7 @@
 // replace that table and read back the requests the programs sent.
 #include <ntddk.h>
 
-#include "boardsim/kernel/named_device.h"
+#include "boardsim/kernel/kernel_device.h"
 
 #include "board_protocol.h"
 #include "structure_table.h"
@@ -12,6 +12,8 @@
 using namespace boardsim;
 
 namespace {
+
+using boardsim::Complete;
 
 enum class Role : uint32_t { Firmware, Control };
 
@@ -38,13 +40,6 @@ void CopyBytes(void* to, const void* from, uint32_t count) {
     auto* d = static_cast<uint8_t*>(to);
     auto* s = static_cast<const uint8_t*>(from);
     for (uint32_t i = 0; i < count; ++i) d[i] = s[i];
-}
-
-NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
-    irp->IoStatus.Status = status;
-    irp->IoStatus.Information = NT_SUCCESS(status) ? information : 0;
-    IoCompleteRequest(irp, IO_NO_INCREMENT);
-    return status;
 }
 
 void RecordRequest(BoardState& board, uint32_t handle, bool ok) {
@@ -138,16 +133,8 @@ NTSTATUS DeviceControl(DeviceContext& context, PIRP irp, PIO_STACK_LOCATION stac
 
 // Counts the programs' open handles to the firmware device.
 NTSTATUS OpenOrClose(DeviceContext& context, PIRP irp, bool open) {
-    if (context.role == Role::Firmware) {
-        BoardState& board = *context.board;
-        KIRQL irql;
-        KeAcquireSpinLock(&board.lock, &irql);
-        if (open)
-            ++board.log.openHandles;
-        else if (board.log.openHandles > 0)
-            --board.log.openHandles;
-        KeReleaseSpinLock(&board.lock, irql);
-    }
+    if (context.role == Role::Firmware)
+        boardsim::CountOpenHandle(context.board->lock, context.board->log.openHandles, open);
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 

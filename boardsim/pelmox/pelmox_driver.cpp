@@ -10,7 +10,7 @@
 // delivers them and checks every size before touching a byte.
 #include <ntddk.h>
 
-#include "boardsim/kernel/named_device.h"
+#include "boardsim/kernel/kernel_device.h"
 
 #include "boardsim/pelmox/pelmox_protocol.h"
 #include "pelmox/core/chipset_driver.h"
@@ -23,6 +23,8 @@ using ::pelmox::SensorValues;
 using ::pelmox::WatchDogLimit;
 
 namespace {
+
+using boardsim::Complete;
 
 static_assert(sizeof(BoardValues) == sizeof(SensorValues), "the values block matches the program's");
 static_assert(sizeof(WatchDogLimit) == 4 + kLimitCount * 4, "the limit block matches the program's");
@@ -79,13 +81,6 @@ uint32_t ReadWord(const void* from) {
     uint32_t word;
     CopyBytes(&word, from, sizeof word);
     return word;
-}
-
-NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
-    irp->IoStatus.Status = status;
-    irp->IoStatus.Information = NT_SUCCESS(status) ? information : 0;
-    IoCompleteRequest(irp, IO_NO_INCREMENT);
-    return status;
 }
 
 // The output buffer of a direct request, described by its MDL. Wine maps
@@ -286,16 +281,8 @@ NTSTATUS BoardControl(BoardState& board, PIRP irp, PIO_STACK_LOCATION stack) {
 // program opens it as a new file that is deleted on close. Opens and
 // closes are counted.
 NTSTATUS OpenOrClose(DeviceContext& context, PIRP irp, bool open) {
-    if (context.role == Role::Chipset) {
-        BoardState& board = *context.board;
-        KIRQL irql;
-        KeAcquireSpinLock(&board.lock, &irql);
-        if (open)
-            ++board.log.openHandles;
-        else if (board.log.openHandles > 0)
-            --board.log.openHandles;
-        KeReleaseSpinLock(&board.lock, irql);
-    }
+    if (context.role == Role::Chipset)
+        boardsim::CountOpenHandle(context.board->lock, context.board->log.openHandles, open);
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 

@@ -1,8 +1,10 @@
-// Devices of the simulated board's kernel drivers: a device object with
-// the symbolic link by which programs open it, made and removed together.
+// What the simulated board's kernel drivers share: a device object with
+// the symbolic link by which programs open it, made and removed together;
+// the completion of a request; the count of the programs' open handles.
 #pragma once
 
 #include <ntddk.h>
+#include <stdint.h>
 
 namespace boardsim {
 
@@ -27,6 +29,25 @@ inline void DeleteNamedDevice(PDEVICE_OBJECT device, const wchar_t* linkName) {
     RtlInitUnicodeString(&link, linkName);
     IoDeleteSymbolicLink(&link);
     IoDeleteDevice(device);
+}
+
+// Completes `irp`; the byte count is reported only on success.
+inline NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
+    irp->IoStatus.Status = status;
+    irp->IoStatus.Information = NT_SUCCESS(status) ? information : 0;
+    IoCompleteRequest(irp, IO_NO_INCREMENT);
+    return status;
+}
+
+// One more open handle, or one fewer, under the board's lock.
+inline void CountOpenHandle(KSPIN_LOCK& lock, uint32_t& openHandles, bool open) {
+    KIRQL irql;
+    KeAcquireSpinLock(&lock, &irql);
+    if (open)
+        ++openHandles;
+    else if (openHandles > 0)
+        --openHandles;
+    KeReleaseSpinLock(&lock, irql);
 }
 
 }  // namespace boardsim
