@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include "framework/tray_icon.h"
 #include "language_texts.h"
+#include "resource_ids.h"
 #include "status_monitor.h"
 #include "tray_animation.h"
 
@@ -17,6 +19,7 @@ struct RavloProgram {
     const LanguageTexts* texts = &TextsFor(Language::English);
     StatusMonitor monitor;
     TrayAnimation animation;
+    fw::CTrayIcon trayIcon{TRAY_ICON_ID, WM_TRAYNOTIFY};
     TrayFrame shownFrame{};         // what the tray icon shows now
     bool statusWindowOpen = false;
     UINT taskbarCreatedMessage = 0;  // the shell's "TaskbarCreated"

@@ -8,7 +8,7 @@
 namespace ravlo {
 
 void AddTrayIcon(HWND window, const TrayFrame& frame);
-void ChangeTrayIcon(HWND window, const TrayFrame& frame);
-void RemoveTrayIcon(HWND window);
+void ChangeTrayIcon(const TrayFrame& frame);
+void RemoveTrayIcon();
 
 }  // namespace ravlo

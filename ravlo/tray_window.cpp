@@ -32,7 +32,7 @@ void OnPollTimer(HWND window) {
     g_ravlo.monitor.Poll(driver);
     // Modal: ticks go on inside the status window's own message loop.
     if (!g_ravlo.monitor.AllNormal() && !g_ravlo.statusWindowOpen) OpenStatusWindow(window);
-    ChangeTrayIcon(window, g_ravlo.animation.Next(g_ravlo.monitor.Normal(kTemperature)));
+    ChangeTrayIcon(g_ravlo.animation.Next(g_ravlo.monitor.Normal(kTemperature)));
 }
 
 void OnTrayNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
@@ -46,7 +46,7 @@ void OnTrayNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
 void OnCommand(HWND window, WORD command) {
     switch (command) {
     case IDM_EXIT:
-        RemoveTrayIcon(window);
+        RemoveTrayIcon();
         DestroyWindow(window);
         break;
     case IDM_MONITOR: OpenStatusWindow(window); break;
