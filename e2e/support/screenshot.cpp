@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "prefix_layout.h"
+#include "wait.h"
 
 namespace e2e {
 namespace {
@@ -84,6 +85,10 @@ int TrayIconColumns() {
         }
     }
     return columns;
+}
+
+bool WaitForEmptyTray(DWORD timeoutMs) {
+    return WaitUntil([] { return TrayIconColumns() == 0; }, timeoutMs);
 }
 
 bool SaveScreenshot(const std::string& name) {

@@ -17,6 +17,10 @@ bool SaveScreenshot(const std::string& name);
 // colour: 0 with no icon (or a transparent one), about 16 per icon.
 int TrayIconColumns();
 
+// Waits until the notification area is empty: the shell drops the icon of
+// a program that was ended a moment after the end.
+bool WaitForEmptyTray(DWORD timeoutMs = 5000);
+
 // The pixels of the notification area, to tell one tray picture from
 // another; empty without a taskbar.
 std::vector<DWORD> TrayPicture();

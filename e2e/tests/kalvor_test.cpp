@@ -55,6 +55,7 @@ class KalvorTest : public testing::Test {
 protected:
     void SetUp() override {
         EndProgramsNamed({"KALVOR.EXE", "smbus_probe.exe"});
+        WaitForEmptyTray();
         RemoveFile(kUserSettings);
         RemoveFile(kTrace);
         SetEnvironmentVariableA("SMBUS_SCENARIO", kScenario);
@@ -144,6 +145,7 @@ protected:
 class KalvorStartTest : public KalvorTest, public testing::WithParamInterface<int> {};
 
 TEST_P(KalvorStartTest, StartsHiddenInTheTrayAndShowsTheStartReadingsWhenClicked) {
+    ASSERT_EQ(TrayIconColumns(), 0) << "an icon left in the tray";
     std::vector<DWORD> noIcon = TrayPicture();
     WriteScenario("board variant=" + std::to_string(GetParam()) + "\n" + kHealthyBoard);
     HWND dialog = Start();

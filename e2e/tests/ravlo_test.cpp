@@ -163,7 +163,10 @@ protected:
         StartFirmwareDriver();
     }
 
-    static void EndAll() { EndProgramsNamed({"Ravlo.exe", "TRAYREMOVE.EXE", "rundll.exe", "BOARDSETUP.EXE"}); }
+    static void EndAll() {
+        EndProgramsNamed({"Ravlo.exe", "TRAYREMOVE.EXE", "rundll.exe", "BOARDSETUP.EXE"});
+        WaitForEmptyTray();
+    }
 
     // Starts ravlo and waits for its hidden tray window and its first poll:
     // the walk to the monitor structure (three requests), then one more.
