@@ -1,8 +1,25 @@
 #include "dialog.h"
 
+#include "win_app.h"
+
 namespace fw {
 
+namespace {
+
+bool IsColourRequest(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+
+}  // namespace
+
+// The value a dialog procedure gives back for a message it answered:
+// colour requests return their brush; the rest pass it in the window.
+INT_PTR DialogAnswer(HWND window, UINT message, LRESULT result) {
+    if (IsColourRequest(message)) return static_cast<INT_PTR>(result);
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 INT_PTR CDialog::DoModal(HWND owner) {
+    if (owner == nullptr) owner = MainWindow();
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
@@ -41,6 +58,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM w, LPARAM
         auto* dialog = reinterpret_cast<CDialog*>(l);
         SetWindowLongPtrA(window, DWLP_USER, l);
         dialog->hwnd_ = window;
+        if (!dialog->OnCreate()) {
+            ::EndDialog(window, -1);
+            return FALSE;
+        }
         dialog->OnInitDialog();
         // The focus goes to the first control that takes it.
         return TRUE;
@@ -53,7 +74,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM w, LPARAM
         SetWindowLongPtrA(window, DWLP_USER, 0);
         return FALSE;
     }
-    return dialog->OnWndMsg(message, w, l) ? TRUE : FALSE;
+    dialog->msgResult_ = 0;
+    if (!dialog->OnWndMsg(message, w, l)) return FALSE;
+    return DialogAnswer(window, message, dialog->msgResult_);
 }
 
 }  // namespace fw

@@ -9,12 +9,16 @@
 
 namespace fw {
 
+// What a dialog procedure returns for a message a handler answered.
+INT_PTR DialogAnswer(HWND window, UINT message, LRESULT result);
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(int templateId) : templateId_(templateId) {}
 
     // Runs the dialog's own message loop until it ends; returns the result
     // given to EndDialog, or -1 when the dialog could not be created.
+    // Without an owner, the application's main window owns it.
     INT_PTR DoModal(HWND owner = nullptr);
     void EndDialog(INT_PTR result);
 
@@ -27,6 +31,9 @@ protected:
     ~CDialog() = default;
 
     virtual void DoDataExchange(CDataExchange&) {}
+    // The window exists, before its initialisation; false ends the dialog
+    // with -1. (A dialog procedure never sees WM_CREATE.)
+    virtual bool OnCreate() { return true; }
     virtual void OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();

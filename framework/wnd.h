@@ -27,7 +27,12 @@ protected:
     // The class's message map: true when a handler answered the message.
     virtual bool OnWndMsg(UINT message, WPARAM w, LPARAM l) = 0;
 
+    // The value a handler returns for its message (WM_CREATE's -1, the
+    // brush of a colour request); 0 unless the handler sets it.
+    void SetMsgResult(LRESULT result) { msgResult_ = result; }
+
     HWND hwnd_ = nullptr;
+    LRESULT msgResult_ = 0;
 };
 
 }  // namespace fw
