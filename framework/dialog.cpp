@@ -32,6 +32,22 @@ bool CDialog::UpdateData(bool saveAndValidate) {
     return !exchange.Failed();
 }
 
+void CDialog::CenterWindow() const {
+    RECT area{};
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &area);
+    else
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT dialog{};
+    GetWindowRect(hwnd_, &dialog);
+    int width = dialog.right - dialog.left;
+    int height = dialog.bottom - dialog.top;
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CDialog::OnInitDialog() { UpdateData(false); }
 
 void CDialog::OnOK() {

@@ -27,6 +27,10 @@ public:
     // validation (the user was told and the field has the focus).
     bool UpdateData(bool saveAndValidate);
 
+    // Centres the dialog over its owner, or on the screen while the owner
+    // is hidden or minimised.
+    void CenterWindow() const;
+
 protected:
     ~CDialog() = default;
 

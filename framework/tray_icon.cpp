@@ -38,7 +38,8 @@ void CTrayIcon::Add(HWND window, HICON icon, const std::string& tip) {
 
 void CTrayIcon::Change(HICON icon, const std::string& tip) {
     if (window_ == nullptr) return;
-    NOTIFYICONDATAA record = Record(window_, id_, NIF_ICON | NIF_TIP);
+    NOTIFYICONDATAA record = Record(window_, id_, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    record.uCallbackMessage = callbackMessage_;
     SetPicture(record, icon, tip);
     Shell_NotifyIconA(NIM_MODIFY, &record);
 }
