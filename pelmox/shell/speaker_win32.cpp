@@ -93,7 +93,24 @@ void CWaveSpeaker::Off() {
     playing_ = false;
 }
 
+void CTraceSpeaker::On(std::int32_t frequency) { Write("on " + std::to_string(frequency)); }
+
+void CTraceSpeaker::Off() { Write("off"); }
+
+void CTraceSpeaker::Write(const std::string& line) const {
+    HANDLE file = CreateFileA(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    std::string text = std::to_string(GetTickCount()) + " " + line + "\r\n";
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
 std::unique_ptr<Speaker> MakeSystemSpeaker() {
+    char trace[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA(kSpeakerTraceVariable, trace, sizeof trace);
+    if (length > 0 && length < sizeof trace) return std::make_unique<CTraceSpeaker>(trace);
     if (DirectPortsAllowed()) return std::make_unique<CPortSpeakerOwner>();
     return std::make_unique<CWaveSpeaker>();
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "pelmox/shell/tone_queue.h"
@@ -45,7 +46,24 @@ private:
     std::vector<BYTE> samples_;  // one second of the tone, looped
 };
 
-// The PC speaker by its ports on Windows 9x, the wave speaker elsewhere.
+// The simulated board's speaker: every tone started and stopped, one line
+// each with the tick count, appended to a file ("on 1000", "off").
+class CTraceSpeaker : public Speaker {
+public:
+    explicit CTraceSpeaker(std::string path) : path_(std::move(path)) {}
+    void On(std::int32_t frequency) override;
+    void Off() override;
+
+private:
+    void Write(const std::string& line) const;
+    std::string path_;
+};
+
+// The variable naming the simulated speaker's trace file.
+constexpr char kSpeakerTraceVariable[] = "PELMOX_SPEAKER_TRACE";
+
+// The simulated speaker when the variable names a trace file; else the
+// PC speaker by its ports on Windows 9x, the wave speaker elsewhere.
 std::unique_ptr<Speaker> MakeSystemSpeaker();
 
 }  // namespace pelmox
