@@ -13,11 +13,11 @@
 namespace e2e {
 namespace {
 
-// Starts or stops the firmware driver's service and waits until it is so.
-bool ControlService(bool start) {
+// Starts or stops a simulated driver's service and waits until it is so.
+bool ControlService(const char* name, bool start) {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
     if (manager == nullptr) return false;
-    SC_HANDLE service = OpenServiceA(manager, kIoprobeService, SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
+    SC_HANDLE service = OpenServiceA(manager, name, SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
     bool ok = false;
     if (service != nullptr) {
         SERVICE_STATUS status{};
@@ -79,8 +79,10 @@ std::vector<boardsim::JournalEntry> ReadJournal() {
 
 void ClearJournal() { DeleteFileA(boardsim::kJournalPath); }
 
-bool StopFirmwareDriver() { return ControlService(false); }
-bool StartFirmwareDriver() { return ControlService(true); }
+bool StopFirmwareDriver() { return ControlService(kIoprobeService, false); }
+bool StartFirmwareDriver() { return ControlService(kIoprobeService, true); }
+bool StopChipsetDriver() { return ControlService(kChipsetService, false); }
+bool StartChipsetDriver() { return ControlService(kChipsetService, true); }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

@@ -35,6 +35,9 @@ void ClearJournal();
 // Stops or starts the simulated firmware driver's service.
 bool StopFirmwareDriver();
 bool StartFirmwareDriver();
+// Stops or starts the simulated chipset monitor driver's service.
+bool StopChipsetDriver();
+bool StartChipsetDriver();
 
 bool FileExists(const std::string& path);
 void RemoveFile(const std::string& path);

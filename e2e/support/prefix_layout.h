@@ -19,10 +19,16 @@ constexpr char kProbeMediumDriveRoot[] = "M:\\";
 constexpr char kLongProbeMediumDirectory[] = "C:\\Ostrel Driver Disk\\Mainboard Utilities";
 
 constexpr char kIoprobeService[] = "ioprobe";
+constexpr char kChipsetService[] = "pelmox";
 
 // kalvor with its factory settings and its own SMBUS.dll; it is started
 // in this directory, where it keeps its settings file.
 constexpr char kKalvorDirectory[] = "C:\\kalvor";
 constexpr char kKalvorProgram[] = "C:\\kalvor\\KALVOR.EXE";
+
+// pelmox alone; it is started in this directory, where it looks for its
+// vendor file and its warning sound.
+constexpr char kPelmoxDirectory[] = "C:\\pelmox";
+constexpr char kPelmoxProgram[] = "C:\\pelmox\\PELMOX.EXE";
 
 }  // namespace e2e
