@@ -10,6 +10,7 @@
 # Windows-side layout (see e2e/support/prefix_layout.h):
 #   C:\boardsim\          boardctl.exe, SMBUS.dll and its probe, the journal, screenshots
 #   C:\kalvor\            KALVOR.EXE with its factory settings and its own SMBUS.dll
+#   C:\pelmox\            PELMOX.EXE alone (no vendor file, no warning sound)
 #   C:\windows\rundll.exe the INF installer entry
 #   C:\medium            the installation medium
 #   C:\probe-medium, M:\, "C:\Ostrel Driver Disk\Mainboard Utilities"
@@ -70,6 +71,8 @@ install_board() {
     cp "$build/boardsim/pelmox/pelmox.sys" "$c/windows/system32/drivers/"
     mkdir -p "$c/kalvor"
     cp "$build/kalvor/KALVOR.EXE" "$build/kalvor/DEFAULT.DAT" "$build/boardsim/SMBUS.dll" "$c/kalvor/"
+    mkdir -p "$c/pelmox"
+    cp "$build/pelmox/shell/PELMOX.EXE" "$c/pelmox/"
     wine_run sc create ioprobe type= kernel start= demand \
         binpath= 'C:\windows\system32\drivers\ioprobe.sys'
     wine_run sc start ioprobe

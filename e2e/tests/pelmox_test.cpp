@@ -1,0 +1,372 @@
+// pelmox on the simulated chipset driver: start-up paths and the driver's
+// requests, the registry, the tray, a second copy, the restored form and
+// its limit sliders, a fan warning with the speaker siren, the driver's
+// failures and the ways the program ends or only hides.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "boardsim/control/chipset_client.h"
+#include "e2e/support/board_session.h"
+#include "e2e/support/prefix_layout.h"
+#include "e2e/support/program.h"
+#include "e2e/support/screenshot.h"
+#include "e2e/support/wait.h"
+#include "e2e/support/window_finder.h"
+
+namespace e2e {
+namespace {
+
+namespace sim = boardsim::pelmox;
+
+constexpr char kCaption[] = "Tavro System Hardware Monitor";
+constexpr char kWarningCaption[] = "  Tavro System Hardware Monitor";
+constexpr char kRegistryKey[] = "SOFTWARE\\Tavro\\Tavro Monitor\\Data";
+constexpr char kSpeakerTrace[] = "C:\\boardsim\\pelmox-speaker.txt";
+constexpr char kVendorFile[] = "C:\\pelmox\\Vendor.ini";
+
+constexpr UINT kTrayNotify = 8895;
+constexpr UINT kTrayIconId = 1895;
+constexpr UINT kIdHide = 32774;
+constexpr UINT kIdAppExit = 57665;
+constexpr UINT kIdShowIo = 32785;
+
+// Form 101.
+constexpr int kCpuFanBox = 1023;
+constexpr int kCpuFanValue = 1036;
+constexpr int kItemList = 1030;
+constexpr int kUpperField = 1011;
+constexpr int kLowerField = 1012;
+constexpr int kUpperSlider = 1033;
+constexpr int kLowerSlider = 1035;
+constexpr int kValueFields[] = {1036, 1037, 1042, 1048, 1043, 1044, 1045, 1046};
+// Dialog 171.
+constexpr int kWarningText = 1051;
+
+const char* const kRegistryValues[] = {"NMI45",      "CheckItem",  "EnableItem",   "VendorUnavailable",
+                                       "SoundEnable", "TempUnit", "CpuVoltage", "WatchDogLimit"};
+
+class PelmoxTest : public testing::Test {
+protected:
+    void SetUp() override {
+        EndPelmox();
+        ASSERT_TRUE(StartChipsetDriver());
+        ASSERT_TRUE(board_.IsOpen()) << "no chipset control device";
+        ASSERT_TRUE(board_.Reset());
+        ASSERT_TRUE(board_.SetValues(boardsim::kHealthyChipsetValues));
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kRegistryKey);
+        RemoveFile(kVendorFile);
+        RemoveFile(kSpeakerTrace);
+        SetEnvironmentVariableA("PELMOX_SPEAKER_TRACE", kSpeakerTrace);
+        ASSERT_TRUE(board_.ClearLog());
+    }
+
+    void TearDown() override {
+        EndPelmox();
+        StartChipsetDriver();
+        board_.Reset();
+    }
+
+    static void EndPelmox() {
+        EndProgramsNamed({"PELMOX.EXE"});
+        WaitForEmptyTray();
+    }
+
+    // Starts pelmox and waits until its frame has painted once (its caption
+    // is then the program's) and hidden itself in the tray.
+    HWND StartHidden() {
+        program_ = std::make_unique<Program>(kPelmoxProgram, kPelmoxDirectory);
+        HWND frame = nullptr;
+        WaitUntil([&] { return (frame = FindWindowA(nullptr, kCaption)) != nullptr; }, 15000);
+        if (frame == nullptr) return nullptr;
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); }, 5000)) << "the frame does not hide";
+        return frame;
+    }
+
+    static HWND View(HWND frame) { return GetDlgItem(frame, 0xE900); }
+
+    static bool Restore(HWND frame) {
+        PostMessageA(frame, kTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK);
+        return WaitUntil([&] { return IsWindowVisible(frame) && !IsIconic(frame); }, 5000);
+    }
+
+    std::vector<sim::LoggedRequest> Requests() {
+        std::optional<sim::RequestLog> log = board_.Log();
+        EXPECT_TRUE(log) << "no request log";
+        if (!log) return {};
+        std::uint32_t count = std::min(log->total, sim::kRequestLogEntries);
+        return {log->requests, log->requests + count};
+    }
+
+    // The codes of the requests, reads of values (the display's) left out.
+    std::vector<std::uint32_t> CodesBesidesReads() {
+        std::vector<std::uint32_t> codes;
+        for (const sim::LoggedRequest& request : Requests())
+            if (request.code != 4) codes.push_back(request.code);
+        return codes;
+    }
+
+    int CountCode(std::uint32_t code) {
+        std::vector<sim::LoggedRequest> requests = Requests();
+        return static_cast<int>(std::count_if(requests.begin(), requests.end(),
+                                              [&](const sim::LoggedRequest& r) { return r.code == code; }));
+    }
+
+    static std::vector<std::string> RegistryValueNames() {
+        std::vector<std::string> names;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+        for (DWORD index = 0;; ++index) {
+            char name[64];
+            DWORD length = sizeof name;
+            if (RegEnumValueA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+            names.emplace_back(name, length);
+        }
+        RegCloseKey(key);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static std::vector<BYTE> RegistryBytes(const char* name) {
+        std::vector<BYTE> bytes(128);
+        DWORD size = static_cast<DWORD>(bytes.size());
+        if (RegGetValueA(HKEY_LOCAL_MACHINE, kRegistryKey, name, RRF_RT_ANY, nullptr, bytes.data(), &size) !=
+            ERROR_SUCCESS)
+            return {};
+        bytes.resize(size);
+        return bytes;
+    }
+
+    static std::vector<std::string> SpeakerTrace() {
+        std::ifstream file(kSpeakerTrace);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::size_t blank = line.find(' ');
+            if (blank != std::string::npos) lines.push_back(line.substr(blank + 1));
+        }
+        return lines;
+    }
+
+    static void DragSlider(HWND view, int slider, int position) {
+        HWND control = GetDlgItem(view, slider);
+        SendMessageA(control, TBM_SETPOS, TRUE, position);
+        SendMessageA(view, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(control));
+    }
+
+    static std::string Text(HWND view, int control) { return DialogItemTextUtf8(view, control); }
+
+    boardsim::ChipsetBoardClient board_;
+    std::unique_ptr<Program> program_;
+};
+
+// ---- start-up ----
+
+TEST_F(PelmoxTest, TheFirstRunTakesTheDriversDefaultsAndHidesInASpinningTrayIcon) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr) << "no frame";
+    Sleep(500);
+    // Notify, the driver's defaults, the save, the second fan's check.
+    std::vector<std::uint32_t> codes = CodesBesidesReads();
+    ASSERT_GE(codes.size(), 4u);
+    EXPECT_EQ(std::vector<std::uint32_t>(codes.begin(), codes.begin() + 4), (std::vector<std::uint32_t>{9, 5, 6, 6}));
+    std::vector<sim::LoggedRequest> requests = Requests();
+    EXPECT_EQ(requests[1].word, 0x1000u) << "the driver's defaults";
+
+    std::vector<std::string> expected(std::begin(kRegistryValues), std::end(kRegistryValues));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(RegistryValueNames(), expected);
+    EXPECT_EQ(RegistryBytes("WatchDogLimit").size(), 52u);
+    EXPECT_EQ(RegistryBytes("NMI45"), std::vector<BYTE>{0xFF});
+
+    // The top spins: several pictures within a second.
+    std::set<std::vector<DWORD>> pictures;
+    for (int i = 0; i < 12; ++i) {
+        pictures.insert(TrayPicture());
+        Sleep(100);
+    }
+    EXPECT_GE(pictures.size(), 3u) << "the tray icon does not spin";
+    EXPECT_GT(TrayIconColumns(), 0);
+}
+
+TEST_F(PelmoxTest, ALaterStartPushesTheStoredSettingsBackIntoTheDriver) {
+    ASSERT_NE(StartHidden(), nullptr);
+    EndPelmox();
+    ASSERT_TRUE(board_.ClearLog());
+    ASSERT_NE(StartHidden(), nullptr);
+    std::vector<std::uint32_t> codes = CodesBesidesReads();
+    ASSERT_GE(codes.size(), 6u);
+    EXPECT_EQ(std::vector<std::uint32_t>(codes.begin(), codes.begin() + 6),
+              (std::vector<std::uint32_t>{9, 5, 8, 7, 5, 6}));
+}
+
+TEST_F(PelmoxTest, AVendorFileGivesTheLimitsAndItsUnavailableItemIsGreyedInTheMenu) {
+    {
+        std::ofstream vendor(kVendorFile, std::ios::binary);
+        vendor << "; factory settings\r\nTemperatureUnit = F\r\nCPUFanSpeedLower = 2500\r\n"
+                  "ChipTemperatureUpper = 131\r\nIOVoltageLower = UNAVAILABLE\r\n";
+    }
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(Restore(frame));
+    HWND view = View(frame);
+    Sleep(600);
+    EXPECT_EQ(Text(view, kLowerField), "2500 rpm");
+    // The chipset temperature: 131 F is 55 C, shown in Fahrenheit.
+    SendDlgItemMessageA(view, kItemList, CB_SETCURSEL, 2, 0);
+    SendMessageA(view, WM_COMMAND, MAKEWPARAM(kItemList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(view, kItemList)));
+    EXPECT_EQ(Text(view, kUpperField), "131.0 F");
+
+    // The "Visibe" entry of the I/O supply is greyed.
+    HMENU setup = GetSubMenu(GetMenu(frame), 2);
+    HMENU visible = GetSubMenu(setup, 3);
+    SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(visible), 3);
+    EXPECT_TRUE(GetMenuState(visible, kIdShowIo, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(PelmoxTest, ASecondCopyBringsTheFirstBackAndEndsWithoutATrayIcon) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    Sleep(300);
+    int oneIcon = TrayIconColumns();
+    Program second(kPelmoxProgram, kPelmoxDirectory);
+    EXPECT_TRUE(second.WaitForExit(10000)) << "the second copy keeps running";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; }, 5000)) << "the first is not restored";
+    EXPECT_TRUE(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(TrayIconColumns(), oneIcon) << "a second tray icon";
+}
+
+// ---- the restored form ----
+
+TEST_F(PelmoxTest, TheRestoredFormShowsTheValuesAndASliderSendsOneRequestPerMove) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(Restore(frame));
+    HWND view = View(frame);
+    ASSERT_NE(view, nullptr);
+    Sleep(2000);  // a display update
+    EXPECT_NE(Text(view, kCpuFanValue).find("4500"), std::string::npos) << Text(view, kCpuFanValue);
+    for (int field : kValueFields) EXPECT_FALSE(Text(view, field).empty()) << field;
+    EXPECT_EQ(SendDlgItemMessageA(view, kItemList, CB_GETCOUNT, 0, 0), 8);
+    EXPECT_EQ(Text(view, kLowerField), "3000 rpm");
+    EXPECT_EQ(Text(view, kUpperField), "");
+    SaveScreenshot("pelmox-restored");
+
+    // The CPU fan's limit from the lower slider: one request, one save.
+    ASSERT_TRUE(board_.ClearLog());
+    DragSlider(view, kLowerSlider, 10);
+    EXPECT_EQ(CountCode(5), 1);
+    EXPECT_NE(Text(view, kLowerField), "3000 rpm");
+
+    // The 12 V supply's lower slider above its upper one snaps back.
+    SendDlgItemMessageA(view, kItemList, CB_SETCURSEL, 4, 0);
+    SendMessageA(view, WM_COMMAND, MAKEWPARAM(kItemList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(view, kItemList)));
+    std::string lower = Text(view, kLowerField);
+    int upperPosition = static_cast<int>(SendDlgItemMessageA(view, kUpperSlider, TBM_GETPOS, 0, 0));
+    ASSERT_TRUE(board_.ClearLog());
+    DragSlider(view, kLowerSlider, std::min(49, upperPosition + 5));
+    EXPECT_EQ(CountCode(5), 0) << "a crossed slider sent its limits";
+    EXPECT_EQ(Text(view, kLowerField), lower);
+}
+
+// ---- a fan warning ----
+
+TEST_F(PelmoxTest, ASlowFanWarnsWithTheSirenAndOneWarningAtATime) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(Restore(frame));
+    HWND view = View(frame);
+    Sleep(1600);
+    if (SendDlgItemMessageA(view, kCpuFanBox, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        SendDlgItemMessageA(view, kCpuFanBox, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(view, WM_COMMAND, MAKEWPARAM(kCpuFanBox, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(view, kCpuFanBox)));
+    }
+    boardsim::pelmox::BoardValues slow = boardsim::kHealthyChipsetValues;
+    slow.values[0] = 1200;
+    ASSERT_TRUE(board_.SetValues(slow));
+
+    HWND warning = WaitForWindow(kWarningCaption, 20000);
+    ASSERT_NE(warning, nullptr) << "no warning";
+    EXPECT_EQ(Text(warning, kWarningText), "Damage: CPU Fan speed is too low !\n\nSuggestion: Check your Fan now!");
+    Sleep(1000);
+    SaveScreenshot("pelmox-warning");
+    std::vector<std::string> tones = SpeakerTrace();
+    EXPECT_EQ(std::count(tones.begin(), tones.end(), "on 400"), 3);
+    EXPECT_EQ(std::count(tones.begin(), tones.end(), "on 800"), 3);
+
+    // While it is up no second warning comes, even past the next check.
+    Sleep(16000);
+    int warnings = 0;
+    EnumWindows([](HWND window, LPARAM count) -> BOOL {
+        if (IsWindowVisible(window) && WindowText(window) == kWarningCaption) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&warnings));
+    EXPECT_EQ(warnings, 1);
+    ASSERT_TRUE(PressButton(warning, IDOK));
+    EXPECT_NE(WaitForWindow(kWarningCaption, 20000), nullptr) << "the next check does not warn again";
+}
+
+// ---- failures ----
+
+TEST_F(PelmoxTest, WithoutTheDriverOneMessageAndTheEnd) {
+    ASSERT_TRUE(StopChipsetDriver());
+    program_ = std::make_unique<Program>(kPelmoxProgram, kPelmoxDirectory);
+    HWND box = WaitForWindow(kCaption, 10000, "#32770");
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_EQ(MessageBoxText(box), "Error: Can't load PelMox driver ");
+    ASSERT_TRUE(PressButton(box, IDOK));
+    EXPECT_TRUE(program_->WaitForExit(10000)) << "the program goes on";
+}
+
+TEST_F(PelmoxTest, AFailingRequestIsReportedAndEndsTheProgram) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(board_.SetFailingCode(4));
+    HWND box = WaitForWindow(kCaption, 10000, "#32770");
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_FALSE(MessageBoxText(box).empty());
+    ASSERT_TRUE(PressButton(box, IDOK));
+    board_.SetFailingCode(0);
+    EXPECT_TRUE(program_->WaitForExit(10000)) << "the program goes on";
+}
+
+// ---- the ends ----
+
+TEST_F(PelmoxTest, MinimiseCloseAndHideOnlyHideButExitEnds) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    const WPARAM hiders[] = {SC_MINIMIZE, SC_CLOSE};
+    for (WPARAM command : hiders) {
+        ASSERT_TRUE(Restore(frame));
+        PostMessageA(frame, WM_SYSCOMMAND, command, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); }, 3000)) << command;
+    }
+    ASSERT_TRUE(Restore(frame));
+    PostMessageA(frame, WM_COMMAND, kIdHide, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); }, 3000)) << "Hide";
+    EXPECT_TRUE(IsWindow(frame));
+
+    ASSERT_TRUE(board_.ClearLog());
+    PostMessageA(frame, WM_COMMAND, kIdAppExit, 0);
+    EXPECT_TRUE(program_->WaitForExit(10000)) << "Exit does not end the program";
+    EXPECT_TRUE(WaitUntil([] { return TrayIconColumns() == 0; }, 3000)) << "the tray icon stays";
+    std::optional<sim::RequestLog> log = board_.Log();
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log->openHandles, 0u) << "the driver stays open";
+    EXPECT_GE(log->total, 1u) << "no save at the end";
+}
+
+}  // namespace
+}  // namespace e2e
