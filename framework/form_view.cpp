@@ -11,6 +11,8 @@ bool CFormView::Create(HWND frame, int id) {
                                      reinterpret_cast<LPARAM>(this));
     if (window == nullptr || !IsWindow(window)) return false;
     SetWindowLongPtrA(window, GWLP_ID, id);
+    // The template is a plain child; a view shows as soon as its frame does.
+    ShowWindow(window, SW_SHOWNA);
     RECT client{};
     GetClientRect(window, &client);
     totalSize_ = {client.right, client.bottom};

@@ -145,7 +145,9 @@ NTSTATUS SetLimits(BoardState& board, PIRP irp, PIO_STACK_LOCATION stack) {
     KeAcquireSpinLock(&board.lock, &irql);
     bool fail = LogRequest(board, ::pelmox::PELMOX_SET_LIMITS, request.mask);
     if (!fail) {
-        if (request.mask & LIMITS_RESTORE_DEFAULTS) {
+        // Exactly the reset word; the vendor file's words carry 0xFFFFFF00
+        // above their item bits.
+        if (request.mask == LIMITS_RESTORE_DEFAULTS) {
             ResetLimits(board);
         } else {
             for (uint32_t item = 0; item < 8; ++item) {

@@ -157,6 +157,15 @@ TEST_F(ChipsetDriverTest, ASetChangesOnlyTheItemsInItsMask) {
     set.mask = pelmox::LIMITS_RESTORE_DEFAULTS;
     ASSERT_TRUE(driver_.SetLimits(set));
     EXPECT_EQ(LimitFloats(ReadLimits()), Floats(kDefaultLimits, sim::kLimitCount));
+
+    // A vendor file's word: its high bits (the restore bit among them) are
+    // not the restore word; the item bits count.
+    set.mask = 0xFFFFFF00u | pelmox::ITEM_CPU_FAN;
+    set.cpuFanLow = 2500.0f;
+    ASSERT_TRUE(driver_.SetLimits(set));
+    expected = Floats(kDefaultLimits, sim::kLimitCount);
+    expected[0] = 2500.0f;
+    EXPECT_EQ(LimitFloats(ReadLimits()), expected);
     EXPECT_TRUE(reporter_.messages.empty());
 }
 

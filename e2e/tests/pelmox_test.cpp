@@ -219,7 +219,8 @@ TEST_F(PelmoxTest, AVendorFileGivesTheLimitsAndItsUnavailableItemIsGreyedInTheMe
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(Restore(frame));
     HWND view = View(frame);
-    Sleep(600);
+    Sleep(2000);
+    SaveScreenshot("pelmox-vendor");
     EXPECT_EQ(Text(view, kLowerField), "2500 rpm");
     // The chipset temperature: 131 F is 55 C, shown in Fahrenheit.
     SendDlgItemMessageA(view, kItemList, CB_SETCURSEL, 2, 0);
