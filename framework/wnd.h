@@ -19,6 +19,14 @@ public:
     void Show(int command) const { ShowWindow(hwnd_, command); }
     bool IsZoomed() const { return ::IsZoomed(hwnd_) != FALSE; }
     void Post(UINT message, WPARAM w = 0, LPARAM l = 0) const { PostMessageA(hwnd_, message, w, l); }
+    // Answers WM_PAINT without drawing. Only the window's own update region
+    // is validated; ValidateRect would take its children's too, and they
+    // would never paint.
+    void ValidateWithoutDrawing() const {
+        PAINTSTRUCT paint;
+        BeginPaint(hwnd_, &paint);
+        EndPaint(hwnd_, &paint);
+    }
     void SetLargeIcon(HICON icon) const { SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
 
 protected:

@@ -162,7 +162,7 @@ void CMainFrame::OnRestore() { RestoreFrame(); }
 void CMainFrame::OnHelp() { fw::TheApp()->WinHelp(kFrameHelpContext); }
 
 void CMainFrame::OnPaint(WPARAM, LPARAM) {
-    ValidateRect(hwnd_, nullptr);
+    ValidateWithoutDrawing();
     SetCaption(kProgramCaption);
     if (!hideAtFirstPaint_) return;
     hideAtFirstPaint_ = false;

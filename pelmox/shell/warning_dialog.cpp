@@ -69,7 +69,7 @@ void CWarningDlg::OnTimer(WPARAM, LPARAM) {
 }
 
 void CWarningDlg::OnPaint(WPARAM, LPARAM) {
-    ValidateRect(hwnd_, nullptr);
+    ValidateWithoutDrawing();
     painted_ = true;
     SetDlgItemTextA(hwnd_, IDC_WARNING_TEXT, text_.c_str());
     SetWindowTextA(hwnd_, kWarningCaption);
