@@ -38,6 +38,7 @@ constexpr UINT kTrayNotify = 8895;
 constexpr UINT kTrayIconId = 1895;
 constexpr UINT kIdHide = 32774;
 constexpr UINT kIdAppExit = 57665;
+constexpr UINT kIdAppAbout = 57664;
 constexpr UINT kIdShowIo = 32785;
 
 // Form 101.
@@ -319,6 +320,22 @@ TEST_F(PelmoxTest, ASlowFanWarnsWithTheSirenAndOneWarningAtATime) {
     EXPECT_EQ(warnings, 1);
     ASSERT_TRUE(PressButton(warning, IDOK));
     EXPECT_NE(WaitForWindow(kWarningCaption, 20000), nullptr) << "the next check does not warn again";
+}
+
+TEST_F(PelmoxTest, AboutFromTheTrayLeavesTheFrameHidden) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    PostMessageA(frame, WM_COMMAND, kIdAppAbout, 0);  // the tray menu's "About"
+    HWND about = WaitForWindow("About  Tavro System Hardware Monitor", 5000);
+    ASSERT_NE(about, nullptr) << "no About box";
+    std::vector<std::string> texts;
+    for (HWND child = GetWindow(about, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        texts.push_back(WindowText(child));
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Tavro System Hardware Monitor Version 1.38b"), texts.end());
+    Sleep(300);
+    SaveScreenshot("pelmox-about");
+    ASSERT_TRUE(PressButton(about, IDOK));
+    EXPECT_FALSE(IsWindowVisible(frame));
 }
 
 // ---- failures ----
