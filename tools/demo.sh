@@ -3,8 +3,9 @@
 # CPU thermal monitor from the medium and starts it; the board's fan then
 # fails and recovers; the remover takes the monitor off again. Then the
 # SMBus health monitor runs on the simulated monitor chip, whose CPU fan
-# stops and runs again on a script. Screenshots of each step are saved and
-# their paths printed.
+# stops and runs again on a script. Last the chipset monitor runs on the
+# simulated chipset driver: normal, a fan failing, overheating, recovery.
+# Screenshots of each step are saved and their paths printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -180,3 +181,58 @@ press "$QUESTION" Return
 for _ in $(seq 50); do kalvor_running || break; sleep 0.2; done
 if kalvor_running; then echo "demo: KALVOR.EXE did not end" >&2; exit 1; fi
 echo "  KALVOR.EXE ended"
+
+pelmox_running() { pgrep -f 'PELMOX\.EXE' >/dev/null; }
+PELMOX_CAPTION="Tavro System Hardware Monitor"
+
+echo
+echo "== PELMOX.EXE from C:\\pelmox on the simulated chipset monitor driver"
+board chipset-reset >/dev/null
+run start /d 'C:\pelmox' 'C:\pelmox\PELMOX.EXE'
+FRAME=$(wait_window "$PELMOX_CAPTION")
+echo "  first run: the driver's default limits, all alarm boxes checked; the frame hides at its first paint"
+sleep 2
+shot 9-pelmox-tray
+
+echo
+echo "== a double click on the spinning tray icon restores the frame"
+xdo mousemove 1013 757 click --repeat 2 --delay 80 1
+wait_window "$PELMOX_CAPTION" --onlyvisible >/dev/null
+xdo mousemove 600 700
+sleep 2
+shot 10-pelmox-normal
+
+echo
+echo "== the CPU fan slows to 1200 rpm, below its 3000 rpm limit: the next limit check warns"
+board chipset cpufan=1200 | sed 's/^/  /'
+WARNING=$(wait_window "  $PELMOX_CAPTION" --onlyvisible)
+sleep 2
+shot 11-pelmox-fan-warning
+press "$WARNING" Return
+wait_gone "  $PELMOX_CAPTION"
+
+echo
+echo "== the fan runs again and the CPU overheats at 95 C, above its 80 C limit"
+board chipset cpufan=4500 cputemp=95 | sed 's/^/  /'
+WARNING=$(wait_window "  $PELMOX_CAPTION" --onlyvisible)
+sleep 2
+shot 12-pelmox-overheat
+press "$WARNING" Return
+wait_gone "  $PELMOX_CAPTION"
+
+echo
+echo "== recovery: every value healthy again"
+board chipset-reset >/dev/null
+sleep 3
+shot 13-pelmox-recovered
+
+echo
+echo "== File, Exit: the tray icon goes, the settings are saved, the driver closed"
+press "$FRAME" alt+f
+sleep 0.5
+xdo key x
+for _ in $(seq 50); do pelmox_running || break; sleep 0.2; done
+if pelmox_running; then echo "demo: PELMOX.EXE did not end" >&2; exit 1; fi
+echo "  PELMOX.EXE ended"
+echo
+echo "screenshots are in $SHOTS"
