@@ -39,7 +39,6 @@ constexpr UINT kTrayIconId = 1895;
 constexpr UINT kIdHide = 32774;
 constexpr UINT kIdAppExit = 57665;
 constexpr UINT kIdAppAbout = 57664;
-constexpr UINT kIdShowIo = 32785;
 
 // Form 101.
 constexpr int kCpuFanBox = 1023;
@@ -210,7 +209,7 @@ TEST_F(PelmoxTest, ALaterStartPushesTheStoredSettingsBackIntoTheDriver) {
               (std::vector<std::uint32_t>{9, 5, 8, 7, 5, 6}));
 }
 
-TEST_F(PelmoxTest, AVendorFileGivesTheLimitsAndItsUnavailableItemIsGreyedInTheMenu) {
+TEST_F(PelmoxTest, AVendorFileGivesTheLimitsInItsUnit) {
     {
         std::ofstream vendor(kVendorFile, std::ios::binary);
         vendor << "; factory settings\r\nTemperatureUnit = F\r\nCPUFanSpeedLower = 2500\r\n"
@@ -229,11 +228,9 @@ TEST_F(PelmoxTest, AVendorFileGivesTheLimitsAndItsUnavailableItemIsGreyedInTheMe
                  reinterpret_cast<LPARAM>(GetDlgItem(view, kItemList)));
     EXPECT_EQ(Text(view, kUpperField), "131.0 F");
 
-    // The "Visibe" entry of the I/O supply is greyed.
-    HMENU setup = GetSubMenu(GetMenu(frame), 2);
-    HMENU visible = GetSubMenu(setup, 3);
-    SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(visible), 3);
-    EXPECT_TRUE(GetMenuState(visible, kIdShowIo, MF_BYCOMMAND) & MF_GRAYED);
+    // The unavailable I/O supply is hidden and remembered as unavailable.
+    EXPECT_EQ(Text(view, kValueFields[6]), "");
+    EXPECT_EQ(RegistryBytes("VendorUnavailable"), (std::vector<BYTE>{0x40, 0, 0, 0}));
 }
 
 TEST_F(PelmoxTest, ASecondCopyBringsTheFirstBackAndEndsWithoutATrayIcon) {
