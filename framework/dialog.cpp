@@ -10,11 +10,20 @@ bool IsColourRequest(UINT message) { return message >= WM_CTLCOLORMSGBOX && mess
 
 }  // namespace
 
-// The value a dialog procedure gives back for a message it answered:
-// colour requests return their brush; the rest pass it in the window.
-INT_PTR DialogAnswer(HWND window, UINT message, LRESULT result) {
-    if (IsColourRequest(message)) return static_cast<INT_PTR>(result);
-    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+// A colour request returns its brush; any other answered message passes
+// its result in the window.
+INT_PTR CWnd::DialogMessage(CWnd* object, HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (object == nullptr) return FALSE;
+    if (message == WM_DESTROY) {
+        object->OnDestroy();
+        object->hwnd_ = nullptr;
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        return FALSE;
+    }
+    object->msgResult_ = 0;
+    if (!object->OnWndMsg(message, w, l)) return FALSE;
+    if (IsColourRequest(message)) return static_cast<INT_PTR>(object->msgResult_);
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, object->msgResult_);
     return TRUE;
 }
 
@@ -82,17 +91,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM w, LPARAM
         // The focus goes to the first control that takes it.
         return TRUE;
     }
-    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (dialog == nullptr) return FALSE;
-    if (message == WM_DESTROY) {
-        dialog->OnDestroy();
-        dialog->hwnd_ = nullptr;
-        SetWindowLongPtrA(window, DWLP_USER, 0);
-        return FALSE;
-    }
-    dialog->msgResult_ = 0;
-    if (!dialog->OnWndMsg(message, w, l)) return FALSE;
-    return DialogAnswer(window, message, dialog->msgResult_);
+    return DialogMessage(reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER)), window, message, w, l);
 }
 
 }  // namespace fw

@@ -9,9 +9,6 @@
 
 namespace fw {
 
-// What a dialog procedure returns for a message a handler answered.
-INT_PTR DialogAnswer(HWND window, UINT message, LRESULT result);
-
 class CDialog : public CWnd {
 public:
     explicit CDialog(int templateId) : templateId_(templateId) {}
@@ -41,8 +38,6 @@ protected:
     virtual void OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
-    // The window is about to go; its handle is still valid.
-    virtual void OnDestroy() {}
 
     bool OnWndMsg(UINT message, WPARAM w, LPARAM l) override;
 

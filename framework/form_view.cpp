@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "dialog.h"
 
 namespace fw {
 
@@ -64,17 +63,7 @@ INT_PTR CALLBACK CFormView::FormProc(HWND window, UINT message, WPARAM w, LPARAM
         }
         return FALSE;
     }
-    auto* view = reinterpret_cast<CFormView*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (view == nullptr) return FALSE;
-    if (message == WM_DESTROY) {
-        view->OnDestroy();
-        view->hwnd_ = nullptr;
-        SetWindowLongPtrA(window, DWLP_USER, 0);
-        return FALSE;
-    }
-    view->msgResult_ = 0;
-    if (!view->OnWndMsg(message, w, l)) return FALSE;
-    return DialogAnswer(window, message, view->msgResult_);
+    return DialogMessage(reinterpret_cast<CFormView*>(GetWindowLongPtrA(window, DWLP_USER)), window, message, w, l);
 }
 
 }  // namespace fw

@@ -52,8 +52,6 @@ protected:
     // The window exists, before its controls are initialised; false fails
     // the creation. (A dialog procedure never sees WM_CREATE.)
     virtual bool OnCreate() { return true; }
-    // WM_DESTROY: the handle is still valid.
-    virtual void OnDestroy() {}
 
     // WM_PAINT: OnDraw.
     bool OnWndMsg(UINT message, WPARAM w, LPARAM l) override;

@@ -7,6 +7,7 @@
 #include "document.h"
 #include "form_view.h"
 #include "framework_ids.h"
+#include "tool_tips.h"
 #include "win_app.h"
 
 namespace fw {
@@ -15,12 +16,12 @@ namespace {
 
 HINSTANCE Module() { return GetModuleHandleA(nullptr); }
 
-// One window class per class icon.
-const char* RegisterFrameClass(UINT iconId, WNDPROC procedure) {
-    static std::string name;
-    name = "FwFrame:" + std::to_string(iconId);
+// One window class per class icon; its name, or empty when it cannot be
+// registered.
+std::string RegisterFrameClass(UINT iconId, WNDPROC procedure) {
+    std::string name = "FwFrame:" + std::to_string(iconId);
     WNDCLASSA existing{};
-    if (GetClassInfoA(Module(), name.c_str(), &existing)) return name.c_str();
+    if (GetClassInfoA(Module(), name.c_str(), &existing)) return name;
     WNDCLASSA frameClass{};
     frameClass.style = CS_DBLCLKS;
     frameClass.lpfnWndProc = procedure;
@@ -29,7 +30,7 @@ const char* RegisterFrameClass(UINT iconId, WNDPROC procedure) {
     frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     frameClass.lpszClassName = name.c_str();
-    return RegisterClassA(&frameClass) ? name.c_str() : nullptr;
+    return RegisterClassA(&frameClass) ? name : std::string();
 }
 
 // The tool tip of a command: the part of its string after the line break.
@@ -47,14 +48,16 @@ bool IsInside(HWND window, HWND ancestor) { return window == ancestor || IsChild
 
 bool CFrameWnd::LoadFrame(UINT resourceId, const char* title, const CCreateContext& context) {
     context_ = context;
+    std::string className = RegisterFrameClass(resourceId, FrameProc);
+    if (className.empty()) return false;
     CREATESTRUCTA create{};
-    create.lpszClass = RegisterFrameClass(resourceId, FrameProc);
+    create.lpszClass = className.c_str();
     create.lpszName = title;
     create.style = WS_OVERLAPPEDWINDOW;
     create.x = create.y = create.cx = create.cy = static_cast<int>(CW_USEDEFAULT);
     create.hMenu = LoadMenuA(Module(), MAKEINTRESOURCEA(resourceId));
     create.hInstance = Module();
-    if (create.lpszClass == nullptr || !PreCreateWindow(create)) return false;
+    if (!PreCreateWindow(create)) return false;
     accelerators_ = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(resourceId));
     HWND window = CreateWindowExA(create.dwExStyle, create.lpszClass, create.lpszName, create.style, create.x,
                                   create.y, create.cx, create.cy, create.hwndParent, create.hMenu, create.hInstance,
@@ -155,17 +158,7 @@ void CFrameWnd::OnInitMenuPopup(HMENU menu) {
 
 void CFrameWnd::OnNotifyMessage(LPARAM l) {
     auto* header = reinterpret_cast<NMHDR*>(l);
-    if (header->code == TTN_GETDISPINFOA) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(l);
-        std::string tip = CommandTip(static_cast<UINT>(header->idFrom));
-        lstrcpynA(info->szText, tip.c_str(), sizeof info->szText);
-        info->lpszText = info->szText;
-    } else if (header->code == TTN_GETDISPINFOW) {
-        auto* info = reinterpret_cast<NMTTDISPINFOW*>(l);
-        std::string tip = CommandTip(static_cast<UINT>(header->idFrom));
-        MultiByteToWideChar(CP_ACP, 0, tip.c_str(), -1, info->szText, ARRAYSIZE(info->szText));
-        info->lpszText = info->szText;
-    }
+    if (IsToolTipRequest(*header)) AnswerToolTip(header, CommandTip(static_cast<UINT>(header->idFrom)));
 }
 
 LRESULT CFrameWnd::HandleMessage(UINT message, WPARAM w, LPARAM l) {

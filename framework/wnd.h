@@ -27,6 +27,14 @@ public:
         BeginPaint(hwnd_, &paint);
         EndPaint(hwnd_, &paint);
     }
+    // A timer of `periodMs` on the window under the first id from `first`
+    // to `last` that the system grants; 0 when it grants none.
+    UINT SetFirstFreeTimer(UINT first, UINT last, UINT periodMs) const {
+        UINT granted = 0;
+        for (UINT id = first; id <= last && granted == 0; ++id)
+            granted = static_cast<UINT>(SetTimer(hwnd_, id, periodMs, nullptr));
+        return granted;
+    }
     void SetLargeIcon(HICON icon) const { SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
 
 protected:
@@ -34,6 +42,15 @@ protected:
 
     // The class's message map: true when a handler answered the message.
     virtual bool OnWndMsg(UINT message, WPARAM w, LPARAM l) = 0;
+
+    // WM_DESTROY of a window run by a dialog procedure; the handle is still
+    // valid.
+    virtual void OnDestroy() {}
+
+    // A message after WM_INITDIALOG for a window run by a dialog procedure
+    // (a modal dialog, a form view): WM_DESTROY lets the object go, the rest
+    // goes to the message map and is answered as a dialog procedure must.
+    static INT_PTR DialogMessage(CWnd* object, HWND window, UINT message, WPARAM w, LPARAM l);
 
     // The value a handler returns for its message (WM_CREATE's -1, the
     // brush of a colour request); 0 unless the handler sets it.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/message_map.h"
+#include "framework/tool_tips.h"
 #include "framework/win_app.h"
 #include "pelmox/core/sound_win32.h"
 #include "pelmox/res/resource_ids.h"
@@ -85,17 +86,12 @@ bool CPelMoxView::OnCreate() {
     monitor_ = std::make_unique<Monitor>(*this, &device_);
     monitor_->driver.RegisterNotify(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(hwnd_)));
     monitor_->form.OnCreate();
-    if (!StartTimer()) {
+    timer_ = SetFirstFreeTimer(kFirstViewTimer, kLastViewTimer, kTimerPeriodMs);
+    if (timer_ == 0) {
         MessageBoxA(hwnd_, "Can't allocate Timer", kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
         PostMessageA(hwnd_, WM_QUIT, 0, 0);
     }
     return true;
-}
-
-bool CPelMoxView::StartTimer() {
-    for (UINT id = kFirstViewTimer; id <= kLastViewTimer && timer_ == 0; ++id)
-        timer_ = static_cast<UINT>(SetTimer(hwnd_, id, kTimerPeriodMs, nullptr));
-    return timer_ != 0;
 }
 
 void CPelMoxView::OnInitialUpdate() { EnableToolTips(); }
@@ -145,19 +141,10 @@ void CPelMoxView::OnColour(WPARAM dc, LPARAM control) {
 // Tooltips name their control by its window.
 void CPelMoxView::OnNotify(WPARAM, LPARAM l) {
     auto* header = reinterpret_cast<NMHDR*>(l);
-    if (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW) return;
-    auto* info = reinterpret_cast<NMTTDISPINFOA*>(l);
-    if (!(info->uFlags & TTF_IDISHWND)) return;
-    const char* text = TooltipText(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
-    if (text == nullptr) return;
-    if (header->code == TTN_GETDISPINFOA) {
-        lstrcpynA(info->szText, text, sizeof info->szText);
-        info->lpszText = info->szText;
-    } else {
-        auto* wide = reinterpret_cast<NMTTDISPINFOW*>(l);
-        MultiByteToWideChar(CP_ACP, 0, text, -1, wide->szText, ARRAYSIZE(wide->szText));
-        wide->lpszText = wide->szText;
-    }
+    if (!fw::IsToolTipRequest(*header)) return;
+    HWND control = fw::RequestingWindow(header);
+    const char* text = control != nullptr ? TooltipText(GetDlgCtrlID(control)) : nullptr;
+    if (text != nullptr) fw::AnswerToolTip(header, text);
 }
 
 void CPelMoxView::OnSound() { monitor_->form.OnSound(); }

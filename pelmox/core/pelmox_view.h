@@ -59,8 +59,6 @@ private:
     void OnTempUnit();
     void OnUpdateTempUnit(fw::CCmdUI& state);
 
-    bool StartTimer();
-
     // AlarmHost
     std::uint32_t AlarmChecks() override;
     bool PlaySoundFile(const char* name) override;

@@ -114,8 +114,7 @@ bool CMainFrame::CreateBars() {
 }
 
 void CMainFrame::AllocateTimer() {
-    for (UINT id = kFirstFrameTimer; id <= kLastFrameTimer && frameTimer_ == 0; ++id)
-        frameTimer_ = static_cast<UINT>(SetTimer(hwnd_, id, kTimerPeriodMs, nullptr));
+    frameTimer_ = SetFirstFreeTimer(kFirstFrameTimer, kLastFrameTimer, kTimerPeriodMs);
     if (frameTimer_ != 0) return;
     MessageBoxA(hwnd_, "Can't allocate Timer", kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
     SleepEx(3000, TRUE);

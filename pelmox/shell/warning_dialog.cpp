@@ -40,9 +40,7 @@ bool CWarningDlg::OnWndMsg(UINT message, WPARAM w, LPARAM l) {
 
 // Without a timer the warning still shows; its picture moves on repaints.
 bool CWarningDlg::OnCreate() {
-    timer_ = 0;
-    for (UINT id = kFirstTimer; id <= kLastTimer && timer_ == 0; ++id)
-        timer_ = static_cast<UINT>(SetTimer(hwnd_, id, kTimerPeriodMs, nullptr));
+    timer_ = SetFirstFreeTimer(kFirstTimer, kLastTimer, kTimerPeriodMs);
     return true;
 }
 

@@ -13,6 +13,7 @@
 
 #include "pelmox/core/chipset_driver.h"
 #include "pelmox/core/settings_registry.h"
+#include "pelmox/core/settings_storage.h"
 
 namespace pelmox {
 
@@ -106,6 +107,18 @@ class MemoryVendorFile final : public VendorFileSource {
 public:
     std::optional<std::string> Read() override { return text; }
     std::optional<std::string> text;
+};
+
+// The settings over the fake driver, registry and vendor file, as the
+// storage and the form tests set them up.
+struct StorageParts {
+    FakeChipset chipset;
+    UnexpectedMessages reporter;
+    CChipsetDriver driver{&chipset, reporter};
+    MemoryRegistry registry;
+    MemoryVendorFile vendor;
+    PelmoxSettings settings;
+    SettingsStorage storage{settings, driver, registry, vendor};
 };
 
 }  // namespace pelmox

@@ -22,7 +22,7 @@ public:
     std::vector<std::string> warnings;
 };
 
-struct MonitorFormTest : testing::Test {
+struct MonitorFormTest : testing::Test, StorageParts {
     MonitorFormTest() { registry.exists = true; }
 
     // The first paint, and the requests and saves from then on only.
@@ -42,13 +42,6 @@ struct MonitorFormTest : testing::Test {
                                               [](const Request& r) { return r.code == PELMOX_SET_LIMITS; }));
     }
 
-    FakeChipset chipset;
-    UnexpectedMessages reporter;
-    CChipsetDriver driver{&chipset, reporter};
-    MemoryRegistry registry;
-    MemoryVendorFile vendor;
-    PelmoxSettings settings;
-    SettingsStorage storage{settings, driver, registry, vendor};
     class : public PictureDisplay {
         void ShowBitmap(int, int) override {}
     } display;

@@ -9,15 +9,7 @@
 namespace pelmox {
 namespace {
 
-struct Storage : testing::Test {
-    FakeChipset chipset;
-    UnexpectedMessages reporter;
-    CChipsetDriver driver{&chipset, reporter};
-    MemoryRegistry registry;
-    MemoryVendorFile vendor;
-    PelmoxSettings settings;
-    SettingsStorage storage{settings, driver, registry, vendor};
-};
+struct Storage : testing::Test, StorageParts {};
 
 const std::vector<std::string> kValueOrder{"NMI45",    "CheckItem", "EnableItem", "VendorUnavailable",
                                            "SoundEnable", "TempUnit", "CpuVoltage", "WatchDogLimit"};
