@@ -6,7 +6,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist bench leak-bench clean
+.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist bench leak-bench cost-bench clean
 
 all: native win64 win32
 
@@ -37,11 +37,14 @@ bench: native
 	build/native/kalvor/search_convergence
 	build/native/pelmox/bench/view_tick_bench
 
-# kalvor over an hour of (shortened) polling ticks in a Wine session of its own.
+# kalvor over an hour of (shortened) polling ticks and pelmox over 10,000
+# (shortened) view ticks, in a Wine session of their own.
 leak-bench: win64
-	e2e/harness/wine-session.sh start build/leak-bench build/win64
-	e2e/harness/wine-session.sh run build/leak-bench build/win64/e2e/kalvor_leak_bench.exe </dev/null; \
-	  status=$$?; e2e/harness/wine-session.sh stop build/leak-bench; exit $$status
+	tools/run-bench.sh build/leak-bench kalvor_leak_bench.exe pelmox_leak_bench.exe
+
+# pelmox's processor time idle in the tray, beside a minimal tray monitor's.
+cost-bench: win64
+	tools/run-bench.sh build/cost-bench pelmox_cost_bench.exe
 
 demo: win64
 	tools/demo.sh

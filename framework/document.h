@@ -2,6 +2,8 @@
 // command routing after the view and answers the standard save command.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 

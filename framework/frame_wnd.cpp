@@ -80,10 +80,7 @@ bool CFrameWnd::PreTranslateMessage(MSG& message) {
 }
 
 bool CFrameWnd::RouteCommand(UINT id, CCmdUI* state) {
-    if (activeView_ != nullptr && activeView_->OnCmdMsg(id, state)) return true;
-    if (context_.document != nullptr && context_.document->OnCmdMsg(id, state)) return true;
-    if (OnCmdMsg(id, state)) return true;
-    return TheApp() != nullptr && TheApp()->OnCmdMsg(id, state);
+    return RouteThrough({activeView_, context_.document, this, TheApp()}, id, state);
 }
 
 void CFrameWnd::RecalcLayout() {
@@ -148,11 +145,12 @@ void CFrameWnd::OnInitMenuPopup(HMENU menu) {
     for (int position = 0; position < count; ++position) {
         UINT id = GetMenuItemID(menu, position);
         if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separators and submenus
-        CCmdUI state(id);
-        bool answered = RouteCommand(id, &state);
-        EnableMenuItem(menu, position, MF_BYPOSITION | (answered && state.Enabled() ? MF_ENABLED : MF_GRAYED));
-        if (state.Checked())
-            CheckMenuItem(menu, position, MF_BYPOSITION | (*state.Checked() ? MF_CHECKED : MF_UNCHECKED));
+        MenuItemState state = MenuItemStateOf(id, [this](unsigned item, CCmdUI* question) {
+            return RouteCommand(item, question);
+        });
+        EnableMenuItem(menu, position, MF_BYPOSITION | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        if (state.checked)
+            CheckMenuItem(menu, position, MF_BYPOSITION | (*state.checked ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 

@@ -1,25 +1,16 @@
 #include "kalvor_program.h"
 
-#include <cstdlib>
-
+#include "framework/benchmark_period.h"
 #include "startup_dialogs.h"
 #include "warning_list_dialog.h"
 
 namespace kalvor {
 namespace {
 
+// The polling period. Benchmarks shorten it with KALVOR_POLL_PERIOD_MS to
+// run an hour of ticks in minutes.
 constexpr UINT kPollPeriodMs = 1024;
 constexpr UINT kShortestPollPeriodMs = 10;
-
-// The polling period. Benchmarks shorten it with KALVOR_POLL_PERIOD_MS to
-// run an hour of ticks in minutes; anything else keeps the 1024 ms.
-UINT PollPeriodMs() {
-    char text[16] = {};
-    DWORD length = GetEnvironmentVariableA("KALVOR_POLL_PERIOD_MS", text, sizeof text);
-    if (length == 0 || length >= sizeof text) return kPollPeriodMs;
-    unsigned long period = std::strtoul(text, nullptr, 10);
-    return period >= kShortestPollPeriodMs && period < kPollPeriodMs ? static_cast<UINT>(period) : kPollPeriodMs;
-}
 
 }  // namespace
 
@@ -57,7 +48,7 @@ void WindowsUi::ShowWarningList(const WarningLines& lines) {
 }
 
 void WindowsUi::StartPollTimer() {
-    static const UINT period = PollPeriodMs();
+    static const UINT period = fw::BenchmarkPeriodMs("KALVOR_POLL_PERIOD_MS", kPollPeriodMs, kShortestPollPeriodMs);
     pollTimer_.Start(period);
 }
 

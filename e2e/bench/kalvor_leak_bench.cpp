@@ -22,8 +22,8 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "e2e/bench/leak_report.h"
 #include "e2e/support/kalvor_windows.h"
 #include "e2e/support/prefix_layout.h"
 #include "e2e/support/process_meter.h"
@@ -53,24 +53,6 @@ constexpr DWORD kRunLimitMs = 15 * 60 * 1000;
 constexpr int kFanCycleSeconds = 2;
 constexpr int kScenarioSeconds = 1800;
 
-// What a measure may grow by without counting as a leak: a handle or an
-// object that the system hands out lazily now and then, and heap that a
-// fragmented allocator takes in whole pages.
-constexpr long long kHandleSlack = 4;
-constexpr long long kGdiSlack = 4;
-constexpr long long kUserSlack = 4;
-constexpr long long kPrivateBytesSlack = 128 * 1024;
-
-struct Sample {
-    long ticks = 0;
-    e2e::ProcessUsage usage;
-};
-
-void PrintSample(const char* label, const Sample& s) {
-    std::printf("  %-13s %6ld %8llu %8llu %8llu %14llu\n", label, s.ticks, s.usage.handles, s.usage.gdiObjects,
-                s.usage.userObjects, s.usage.privateBytes);
-    std::fflush(stdout);
-}
 
 bool WriteScenario() {
     std::ofstream file(kScenarioFile, std::ios::binary | std::ios::trunc);
@@ -117,48 +99,14 @@ private:
 
 // kalvor, started with the benchmark's environment; ended at the latest
 // when the benchmark ends.
-class Kalvor {
+class Kalvor : public e2e::Program {
 public:
-    Kalvor() {
-        std::string line = kKalvorProgram;
-        std::vector<char> text(line.begin(), line.end());
-        text.push_back('\0');
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, kKalvorDirectory, &startup, &info))
-            return;
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        id_ = info.dwProcessId;
-    }
-    ~Kalvor() {
-        if (process_ == nullptr) return;
-        if (Running()) TerminateProcess(process_, 1);
-        CloseHandle(process_);
-    }
-    Kalvor(const Kalvor&) = delete;
-    Kalvor& operator=(const Kalvor&) = delete;
+    Kalvor() : Program(kKalvorProgram, kKalvorDirectory) {}
 
-    HANDLE Process() const { return process_; }
-    DWORD Id() const { return id_; }
-    bool Running() const { return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-
-    // A dialog of kalvor's with this title, shown or (with `hiddenToo`)
-    // not yet or no longer shown; nullptr when there is none.
+    // A dialog of kalvor's with this title (see WindowOfProcess).
     HWND Dialog(const char* title, bool hiddenToo = false) const {
-        HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, kDialogClass, title)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == id_ && (hiddenToo || IsWindowVisible(window))) return window;
-        }
-        return nullptr;
+        return e2e::WindowOfProcess(Id(), kDialogClass, title, hiddenToo);
     }
-
-private:
-    HANDLE process_ = nullptr;
-    DWORD id_ = 0;
 };
 
 int Fail(const char* message) {
@@ -188,17 +136,6 @@ bool CloseKalvor(Kalvor& kalvor, HWND main, std::map<std::string, long>& warning
         15000);
 }
 
-long long Growth(unsigned long long end, unsigned long long start) {
-    return static_cast<long long>(end) - static_cast<long long>(start);
-}
-
-// The sources, indented under the table.
-void PrintSources(const std::string& sources) {
-    std::size_t start = 0;
-    for (std::size_t end; (end = sources.find('\n', start)) != std::string::npos; start = end + 1)
-        std::printf("    %s\n", sources.substr(start, end - start).c_str());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -225,14 +162,14 @@ int main(int argc, char** argv) {
     std::printf("kalvor leak benchmark: %ld ticks at %s ms after %ld warm-up ticks; the CPU fan stops for %d s "
                 "in every %d s\n",
                 ticks, kPollPeriod, kWarmUpTicks, kFanCycleSeconds / 2, kFanCycleSeconds);
-    std::printf("  %-13s %6s %8s %8s %8s %14s\n", "", "tick", "handles", "GDI", "USER", "private bytes");
+    PrintSampleHeader();
 
     e2e::ProcessMeter meter(kalvor.Process(), kalvor.Id());
     TickCounter counter;
     std::map<std::string, long> warnings;
     long fanStops = 0;
     bool fanStood = false;
-    Sample start, end;
+    LeakSample start, end;
     bool warmedUp = false;
     long nextReport = kWarmUpTicks + kReportEvery;
     ULONGLONG began = GetTickCount64(), measuring = 0;
@@ -258,7 +195,7 @@ int main(int argc, char** argv) {
             Sleep(5);
             continue;
         }
-        Sample sample{now, meter.Measure()};
+        LeakSample sample{now, meter.Measure()};
         if (listThere()) continue;
         if (!warmedUp) {
             start = sample;
@@ -281,24 +218,7 @@ int main(int argc, char** argv) {
     for (const auto& [line, count] : warnings)
         std::printf("  warning list closed %ld times, first line \"%s\"\n", count, line.c_str());
 
-    struct Check {
-        const char* name;
-        long long growth, slack;
-    } checks[] = {
-        {"handles", Growth(end.usage.handles, start.usage.handles), kHandleSlack},
-        {"GDI objects", Growth(end.usage.gdiObjects, start.usage.gdiObjects), kGdiSlack},
-        {"USER objects", Growth(end.usage.userObjects, start.usage.userObjects), kUserSlack},
-        {"private bytes", Growth(end.usage.privateBytes, start.usage.privateBytes), kPrivateBytesSlack},
-    };
-    bool leaked = false;
-    for (const Check& check : checks) {
-        bool over = check.growth > check.slack;
-        std::printf("  %-14s grew by %lld (slack %lld)%s\n", check.name, check.growth, check.slack,
-                    over ? "  LEAK" : "");
-        leaked = leaked || over;
-    }
-    std::printf("  measured as:\n");
-    PrintSources(meter.Sources());
+    bool leaked = ReportGrowth(start, end, meter);
 
     if (!CloseKalvor(kalvor, main, warnings)) return Fail("KALVOR.EXE did not end on WM_CLOSE and Yes");
     DeleteFileA(kTraceFile);

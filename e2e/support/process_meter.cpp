@@ -3,6 +3,9 @@
 #include <psapi.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -76,6 +79,59 @@ void CountWindow(HWND window, WindowCount& count) {
 BOOL CALLBACK CountTopLevelWindow(HWND window, LPARAM count) {
     CountWindow(window, *reinterpret_cast<WindowCount*>(count));
     return TRUE;
+}
+
+// Under Wine, a process is a Unix process whose command line starts with
+// its Windows image path, and Linux's /proc is seen through drive Z:.
+// Its processor time is the sum of its threads' run times, which each
+// thread's schedstat file starts with, in nanoseconds.
+std::string ReadWholeFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+}
+
+// Calls `visit` with the name of every numbered entry of a /proc directory.
+template <typename Visit>
+void ForEachNumberedEntry(const std::string& directory, Visit visit) {
+    WIN32_FIND_DATAA entry{};
+    HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = entry.cFileName;
+        if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos && !visit(name)) break;
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}
+
+double ThreadRunSeconds(const std::string& processDirectory) {
+    unsigned long long nanoseconds = 0;
+    ForEachNumberedEntry(processDirectory + "\\task", [&](const std::string& thread) {
+        nanoseconds += std::strtoull(ReadWholeFile(processDirectory + "\\task\\" + thread + "\\schedstat").c_str(),
+                                     nullptr, 10);
+        return true;
+    });
+    return static_cast<double>(nanoseconds) / 1e9;
+}
+
+std::optional<double> UnixProcessCpuSeconds(HANDLE process) {
+    char image[MAX_PATH] = {};
+    DWORD length = sizeof image;
+    if (!QueryFullProcessImageNameA(process, 0, image, &length)) return std::nullopt;
+    std::optional<double> seconds;
+    ForEachNumberedEntry("Z:\\proc", [&](const std::string& unixProcess) {
+        std::string directory = "Z:\\proc\\" + unixProcess;
+        if (lstrcmpiA(ReadWholeFile(directory + "\\cmdline").c_str(), image) != 0) return true;
+        seconds = ThreadRunSeconds(directory);
+        return false;
+    });
+    return seconds;
 }
 
 }  // namespace
@@ -165,6 +221,16 @@ unsigned long long ProcessMeter::PrivateBytes() {
     }
     memorySource_ = "GetProcessMemoryInfo, PagefileUsage (PrivateUsage answers 0)";
     return memory.PagefileUsage;
+}
+
+double CpuSeconds(HANDLE process) {
+    if (std::optional<double> unixSeconds = UnixProcessCpuSeconds(process)) return *unixSeconds;
+    FILETIME created{}, ended{}, kernel{}, user{};
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0.0;
+    auto ticks = [](const FILETIME& time) {
+        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
 }
 
 }  // namespace e2e

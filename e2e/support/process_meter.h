@@ -50,4 +50,9 @@ private:
     const char* memorySource_ = "";
 };
 
+// The processor time the process has used so far, user and kernel, in
+// seconds. Under Wine, whose GetProcessTimes keeps answering another
+// process's first figures, the run time of the threads of its Unix process.
+double CpuSeconds(HANDLE process);
+
 }  // namespace e2e

@@ -35,11 +35,12 @@ Program::Program(const std::string& commandLine, const std::string& directory) {
         return;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
+    id_ = info.dwProcessId;
 }
 
 Program::~Program() {
     if (process_ == nullptr) return;
-    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
+    if (Running()) TerminateProcess(process_, 1);
     CloseHandle(process_);
 }
 

@@ -19,11 +19,15 @@ public:
     Program& operator=(const Program&) = delete;
 
     bool Started() const { return process_ != nullptr; }
+    bool Running() const { return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    HANDLE Process() const { return process_; }
+    DWORD Id() const { return id_; }
     // The exit code once the program has ended within `timeoutMs`.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs);
 
 private:
     HANDLE process_ = nullptr;
+    DWORD id_ = 0;
 };
 
 // Ends every process whose executable has one of these file names

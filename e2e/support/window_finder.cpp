@@ -40,6 +40,16 @@ HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className) {
     return found;
 }
 
+HWND WindowOfProcess(DWORD processId, const char* className, const char* title, bool hiddenToo) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, className, title)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && (hiddenToo || IsWindowVisible(window))) return window;
+    }
+    return nullptr;
+}
+
 std::string WindowText(HWND window) {
     char text[1024] = {};
     // Asking by message, not GetWindowTextA, also reads other processes' controls.

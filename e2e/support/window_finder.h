@@ -12,6 +12,10 @@ namespace e2e {
 // waited for up to `timeoutMs`; nullptr when none appears.
 HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
 
+// A top-level window of this process with this class and title, shown or
+// (with `hiddenToo`) not yet or no longer shown; nullptr when there is none.
+HWND WindowOfProcess(DWORD processId, const char* className, const char* title, bool hiddenToo = false);
+
 std::string WindowText(HWND window);
 
 // The text as UTF-8, whatever the code page of the window's program.

@@ -9,6 +9,7 @@
 #include "pelmox/res/resource_ids.h"
 #include "pelmox/shell/frame_rules.h"
 #include "pelmox/shell/speaker_win32.h"
+#include "pelmox/shell/timer_period.h"
 
 namespace pelmox {
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr UINT kFirstViewTimer = 2;
 constexpr UINT kLastViewTimer = 14;
-constexpr UINT kTimerPeriodMs = 100;
 
 }  // namespace
 
@@ -86,7 +86,7 @@ bool CPelMoxView::OnCreate() {
     monitor_ = std::make_unique<Monitor>(*this, &device_);
     monitor_->driver.RegisterNotify(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(hwnd_)));
     monitor_->form.OnCreate();
-    timer_ = SetFirstFreeTimer(kFirstViewTimer, kLastViewTimer, kTimerPeriodMs);
+    timer_ = SetFirstFreeTimer(kFirstViewTimer, kLastViewTimer, TimerPeriodMs());
     if (timer_ == 0) {
         MessageBoxA(hwnd_, "Can't allocate Timer", kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
         PostMessageA(hwnd_, WM_QUIT, 0, 0);

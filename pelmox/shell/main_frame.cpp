@@ -5,6 +5,7 @@
 #include "framework/message_map.h"
 #include "framework/win_app.h"
 #include "pelmox/res/resource_ids.h"
+#include "timer_period.h"
 
 namespace pelmox {
 
@@ -14,7 +15,6 @@ HINSTANCE Module() { return GetModuleHandleA(nullptr); }
 
 constexpr int kFrameWidth = 330;
 constexpr int kFrameHeight = 375;
-constexpr UINT kTimerPeriodMs = 100;
 constexpr UINT kFirstFrameTimer = 11;
 constexpr UINT kLastFrameTimer = 14;
 
@@ -114,7 +114,7 @@ bool CMainFrame::CreateBars() {
 }
 
 void CMainFrame::AllocateTimer() {
-    frameTimer_ = SetFirstFreeTimer(kFirstFrameTimer, kLastFrameTimer, kTimerPeriodMs);
+    frameTimer_ = SetFirstFreeTimer(kFirstFrameTimer, kLastFrameTimer, TimerPeriodMs());
     if (frameTimer_ != 0) return;
     MessageBoxA(hwnd_, "Can't allocate Timer", kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
     SleepEx(3000, TRUE);
@@ -215,9 +215,14 @@ void CMainFrame::HideFrame() {
     Show(SW_HIDE);
 }
 
-// Shared icons: loading one every tick costs no handle.
-HICON CMainFrame::TrayPicture(int picture) const {
-    return static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(picture), IMAGE_ICON, 16, 16, LR_SHARED));
+// Each tray picture is loaded at its first showing and kept (a shared
+// icon, released with the program), so a tick loads nothing.
+HICON CMainFrame::TrayPicture(int picture) {
+    auto [entry, added] = trayPictures_.try_emplace(picture, nullptr);
+    if (added)
+        entry->second =
+            static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(picture), IMAGE_ICON, 16, 16, LR_SHARED));
+    return entry->second;
 }
 
 }  // namespace pelmox

@@ -4,6 +4,8 @@
 // on as a spinning icon in the tray. Minimising or closing only hides it.
 #pragma once
 
+#include <map>
+
 #include "framework/frame_wnd.h"
 #include "framework/menu.h"
 #include "framework/tray_icon.h"
@@ -46,7 +48,7 @@ private:
     void FitAroundForm();
     void RestoreFrame();
     void HideFrame();
-    HICON TrayPicture(int picture) const;
+    HICON TrayPicture(int picture);
 
     UINT frameTimer_ = 0;
     fw::CMenu trayMenu_;
@@ -59,6 +61,7 @@ private:
     bool hideAtFirstPaint_ = true;
     bool firstTimerTick_ = true;
     TrayAnimation trayAnimation_;
+    std::map<int, HICON> trayPictures_;  // icon id -> loaded icon
     UINT taskbarCreated_;
 };
 

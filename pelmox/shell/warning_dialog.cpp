@@ -6,6 +6,7 @@
 #include "frame_rules.h"
 #include "pelmox/res/resource_ids.h"
 #include "private_messages.h"
+#include "timer_period.h"
 
 namespace pelmox {
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr UINT kFirstTimer = 5;
 constexpr UINT kLastTimer = 14;
-constexpr UINT kTimerPeriodMs = 100;
 constexpr char kWarningCaption[] = "  Tavro System Hardware Monitor";
 
 }  // namespace
@@ -40,13 +40,14 @@ bool CWarningDlg::OnWndMsg(UINT message, WPARAM w, LPARAM l) {
 
 // Without a timer the warning still shows; its picture moves on repaints.
 bool CWarningDlg::OnCreate() {
-    timer_ = SetFirstFreeTimer(kFirstTimer, kLastTimer, kTimerPeriodMs);
+    timer_ = SetFirstFreeTimer(kFirstTimer, kLastTimer, TimerPeriodMs());
     return true;
 }
 
 void CWarningDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CenterWindow();
+    pictures_.Attach(hwnd_);
     painted_ = false;
 }
 
@@ -54,8 +55,7 @@ void CWarningDlg::OnDestroy() {
     if (timer_ != 0) KillTimer(hwnd_, timer_);
     timer_ = 0;
     painted_ = false;
-    auto* last = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(hwnd_, IDC_WARNING_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0));
-    if (last != nullptr) DeleteObject(last);
+    pictures_.Detach();
 }
 
 void CWarningDlg::OnTimer(WPARAM, LPARAM) {
@@ -78,22 +78,8 @@ void CWarningDlg::AnimationStep() {
     if (!painted_ || animationBusy_) return;
     animationBusy_ = true;
     int bitmap = animation_.Step(kind_);
-    if (bitmap != 0) ShowPicture(bitmap);
+    if (bitmap != 0) pictures_.ShowBitmap(IDC_WARNING_PICTURE, bitmap);
     animationBusy_ = false;
-}
-
-// The previous picture (at first the template's) goes once the new one is
-// in place; a picture that cannot be loaded leaves the old one.
-void CWarningDlg::ShowPicture(int bitmap) {
-    auto* picture = static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmap), IMAGE_BITMAP, 0, 0, 0));
-    if (picture == nullptr) return;
-    HWND control = Item(IDC_WARNING_PICTURE);
-    auto* previous = reinterpret_cast<HBITMAP>(
-        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
-    if (previous != nullptr) DeleteObject(previous);
-    InvalidateRect(control, nullptr, FALSE);
-    UpdateWindow(control);
 }
 
 void CWarningDlg::OnHelp() { fw::TheApp()->WinHelp(static_cast<DWORD>(HelpContext(kind_))); }

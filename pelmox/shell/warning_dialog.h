@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/dialog.h"
+#include "pelmox/core/picture_display_win32.h"
 #include "warning_animation.h"
 
 namespace pelmox {
@@ -31,7 +32,6 @@ private:
     void OnHelp();
     void OnDisplay();
     void AnimationStep();
-    void ShowPicture(int bitmap);
 
     bool painted_ = false;
     std::string text_;
@@ -39,8 +39,10 @@ private:
     UINT timer_ = 0;
     WarningGate gate_;
 
-    // Kept across showings: a new warning goes on where the last stopped.
+    // Kept across showings: a new warning goes on where the last stopped,
+    // with the pictures loaded at the first.
     WarningAnimation animation_;
+    Win32PictureDisplay pictures_;
     bool animationBusy_ = false;
     bool timerBusy_ = false;
 };
