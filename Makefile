@@ -1,12 +1,13 @@
 # The two commands of the README, and the builds they stand on.
-#   make test   everything CI runs: unit tests, the Windows builds, the
-#               end-to-end tests under Wine
+#   make test   everything CI runs: unit tests (plain and under sanitizers,
+#               with bounded fuzz runs), the Windows builds, the end-to-end
+#               tests under Wine
 #   make demo   the programs on a simulated board, with a screenshot
 #   make dist   the deliverables in dist/win64 and dist/win32
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native win64 win32 test unit-test e2e-test demo dist bench leak-bench cost-bench clean
+.PHONY: all deps native sanitize win64 win32 test unit-test sanitize-test e2e-test demo dist bench leak-bench cost-bench clean
 
 all: native win64 win32
 
@@ -28,10 +29,19 @@ win32: deps
 unit-test: native
 	ctest --preset native
 
+# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and every fuzz target for a bounded time.
+sanitize: deps
+	cmake --preset sanitize >/dev/null
+	cmake --build --preset sanitize -j $(JOBS)
+
+sanitize-test: sanitize
+	ctest --preset sanitize
+
 e2e-test: win64
 	ctest --preset win64
 
-test: unit-test e2e-test win32
+test: unit-test sanitize-test e2e-test win32
 
 bench: native
 	build/native/kalvor/search_convergence

@@ -3,7 +3,7 @@
 # Idempotent: does nothing when every package is already present.
 set -eu
 
-PACKAGES="cmake make g++ python3 libgtest-dev googletest \
+PACKAGES="cmake make g++ clang libclang-rt-14-dev python3 libgtest-dev googletest \
 g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 \
 wine wine64 xvfb xauth x11-utils imagemagick xdotool fonts-ipafont-gothic"
 
