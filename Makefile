@@ -7,7 +7,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native sanitize win64 win32 test unit-test sanitize-test e2e-test demo dist bench leak-bench cost-bench clean
+.PHONY: all deps native sanitize fuzz win64 win32 test unit-test sanitize-test e2e-test demo dist bench leak-bench cost-bench clean
 
 all: native win64 win32
 
@@ -37,6 +37,11 @@ sanitize: deps
 
 sanitize-test: sanitize
 	ctest --preset sanitize
+
+# Every fuzz target for five minutes (FUZZ_SECONDS), with their executions.
+FUZZ_SECONDS ?= 300
+fuzz: sanitize
+	tools/run-fuzz.sh $(FUZZ_SECONDS)
 
 e2e-test: win64
 	ctest --preset win64

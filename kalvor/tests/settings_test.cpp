@@ -154,6 +154,24 @@ TEST(ReadSettingsTest, LongTokensAndTextsAreCutNeverOverrun) {
     EXPECT_EQ(a.dialog.settings.pollingInt, 2);
 }
 
+// Found by fuzzing: when a 15-character token stood where the "=" goes,
+// the maker text filled the whole room without a leading blank, and its
+// save gave back one character less at the next load.
+TEST(ReadSettingsTest, AMakerTextWithoutItsEqualsSignSurvivesTheNextSave) {
+    App a;
+    std::string text = FormatSettings(Sample());
+    text.replace(text.find("= Ostrel  Mainboard Ltd"), 23, std::string(15, 'x') + std::string(40, 'M'));
+    a.store.files["KALVOR.DAT"] = text;
+    a.app.ReadSettings("KALVOR.DAT", true);
+    EXPECT_EQ(a.dialog.settings.manufactor, std::string(30, 'M'));
+
+    ASSERT_TRUE(a.app.WriteSettings("KALVOR.DAT"));
+    App b;
+    b.store.files["KALVOR.DAT"] = a.store.files["KALVOR.DAT"];
+    b.app.ReadSettings("KALVOR.DAT", true);
+    EXPECT_EQ(b.dialog.settings.manufactor, a.dialog.settings.manufactor);
+}
+
 TEST(ReadSettingsTest, SupplyLimitsGoToTheChipAtTheFirstLoadOnly) {
     App a;
     a.store.files["KALVOR.DAT"] = FormatSettings(Sample());

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_chipset.h"
+#include "storage_parts.h"
 
 namespace pelmox {
 namespace {

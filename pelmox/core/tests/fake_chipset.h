@@ -1,9 +1,7 @@
-// Test support: a chipset driver that keeps limits as the real one does
+// Test and fuzz support: a chipset driver that keeps limits as the real one does
 // (defaults, sets by item bits, 0x1000 restores), reports set values, and
 // records every request with the mask word or item mask it carried.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
@@ -69,13 +67,6 @@ private:
     }
 };
 
-// A driver module's reporter for tests in which no request fails.
-class UnexpectedMessages final : public DriverReporter {
-public:
-    void ShowMessage(const std::string& text, MessageIcon) override { ADD_FAILURE() << "unexpected: " << text; }
-    void PostQuit() override { ADD_FAILURE() << "unexpected quit request"; }
-};
-
 class MemoryRegistry final : public SettingsRegistry {
 public:
     bool OpenKey() override { return exists; }
@@ -110,10 +101,12 @@ public:
 };
 
 // The settings over the fake driver, registry and vendor file, as the
-// storage and the form tests set them up.
-struct StorageParts {
+// storage and the form tests and the fuzz targets set them up, with the
+// driver's failures told to a `Reporter`.
+template <class Reporter>
+struct ChipsetParts {
     FakeChipset chipset;
-    UnexpectedMessages reporter;
+    Reporter reporter;
     CChipsetDriver driver{&chipset, reporter};
     MemoryRegistry registry;
     MemoryVendorFile vendor;

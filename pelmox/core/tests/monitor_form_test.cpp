@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "fake_chipset.h"
+#include "storage_parts.h"
 #include "fake_form.h"
 #include "pelmox/core/limit_sliders.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_chipset.h"
+#include "storage_parts.h"
 
 namespace pelmox {
 namespace {

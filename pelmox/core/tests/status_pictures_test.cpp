@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "fake_chipset.h"
+#include "storage_parts.h"
 
 namespace pelmox {
 namespace {
