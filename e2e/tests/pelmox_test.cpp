@@ -17,6 +17,7 @@
 
 #include "boardsim/control/chipset_client.h"
 #include "e2e/support/board_session.h"
+#include "e2e/support/help_viewer.h"
 #include "e2e/support/prefix_layout.h"
 #include "e2e/support/program.h"
 #include "e2e/support/screenshot.h"
@@ -39,6 +40,7 @@ constexpr UINT kTrayIconId = 1895;
 constexpr UINT kIdHide = 32774;
 constexpr UINT kIdAppExit = 57665;
 constexpr UINT kIdAppAbout = 57664;
+constexpr UINT kIdHelp = 57670;
 
 // Form 101.
 constexpr int kCpuFanBox = 1023;
@@ -315,6 +317,16 @@ TEST_F(PelmoxTest, ASlowFanWarnsWithTheSirenAndOneWarningAtATime) {
         return TRUE;
     }, reinterpret_cast<LPARAM>(&warnings));
     EXPECT_EQ(warnings, 1);
+
+    // Its Help asks for the fan warning's topic and leaves it open.
+    HelpViewerStandIn viewer;
+    ASSERT_TRUE(viewer.Exists());
+    PostMessageA(warning, WM_COMMAND, MAKEWPARAM(kIdHelp, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(warning, kIdHelp)));
+    std::optional<HelpRequest> help = viewer.WaitForRequest(5000);
+    ASSERT_TRUE(help) << "no help request";
+    EXPECT_EQ(help->command, static_cast<unsigned>(HELP_CONTEXT));
+    EXPECT_EQ(help->data, 121);
+    EXPECT_TRUE(IsWindowVisible(warning));
     ASSERT_TRUE(PressButton(warning, IDOK));
     EXPECT_NE(WaitForWindow(kWarningCaption, 20000), nullptr) << "the next check does not warn again";
 }
@@ -357,6 +369,27 @@ TEST_F(PelmoxTest, AFailingRequestIsReportedAndEndsTheProgram) {
     ASSERT_TRUE(PressButton(box, IDOK));
     board_.SetFailingCode(0);
     EXPECT_TRUE(program_->WaitForExit(10000)) << "the program goes on";
+}
+
+TEST_F(PelmoxTest, HelpFromTheMenuAndF1AsksForTheProgramsTopic) {
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(Restore(frame));
+    HelpViewerStandIn viewer;
+    ASSERT_TRUE(viewer.Exists());
+    struct Way {
+        const char* name;
+        UINT message;
+        WPARAM w;
+    } ways[] = {{"Help Search", WM_COMMAND, kIdHelp}, {"F1", WM_KEYDOWN, VK_F1}};
+    for (const Way& way : ways) {
+        PostMessageA(frame, way.message, way.w, 0);
+        std::optional<HelpRequest> help = viewer.WaitForRequest(5000);
+        ASSERT_TRUE(help) << way.name << ": no help request";
+        EXPECT_EQ(help->command, static_cast<unsigned>(HELP_CONTEXT)) << way.name;
+        EXPECT_EQ(help->data, 101) << way.name;
+        EXPECT_NE(help->file.find("PELMOX.HLP"), std::string::npos) << way.name << ": " << help->file;
+    }
 }
 
 // ---- the ends ----
