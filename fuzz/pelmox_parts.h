@@ -25,4 +25,14 @@ inline bool SameSettings(const pelmox::PelmoxSettings& a, const pelmox::PelmoxSe
            std::memcmp(&a.limits, &b.limits, sizeof a.limits) == 0;
 }
 
+// True when what `parts` stored loads again, at a later start, as the
+// settings it holds.
+inline bool ReloadsTheSame(const PelmoxParts& parts) {
+    PelmoxParts again;
+    again.registry.exists = true;
+    again.registry.values = parts.registry.values;
+    again.storage.LoadSettings();
+    return SameSettings(parts.settings, again.settings);
+}
+
 }  // namespace fuzz

@@ -28,11 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parts.storage.RunStartup();
     if (parts.reporter.messages != 0) std::abort();
     parts.storage.SaveSettings();
-
-    fuzz::PelmoxParts again;
-    again.registry.exists = true;
-    again.registry.values = parts.registry.values;
-    again.storage.LoadSettings();
-    if (!fuzz::SameSettings(parts.settings, again.settings)) std::abort();
+    if (!fuzz::ReloadsTheSame(parts)) std::abort();
     return 0;
 }

@@ -9,11 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::PelmoxParts parts;
     parts.vendor.text = std::string(reinterpret_cast<const char*>(data), size);
     parts.storage.RunStartup();
-
-    fuzz::PelmoxParts again;
-    again.registry.exists = true;
-    again.registry.values = parts.registry.values;
-    again.storage.LoadSettings();
-    if (!fuzz::SameSettings(parts.settings, again.settings)) std::abort();
+    if (!fuzz::ReloadsTheSame(parts)) std::abort();
     return 0;
 }

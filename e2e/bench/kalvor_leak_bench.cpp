@@ -169,11 +169,8 @@ int main(int argc, char** argv) {
     std::map<std::string, long> warnings;
     long fanStops = 0;
     bool fanStood = false;
-    LeakSample start, end;
-    bool warmedUp = false;
-    long nextReport = kWarmUpTicks + kReportEvery;
-    ULONGLONG began = GetTickCount64(), measuring = 0;
-    long now = 0;
+    LeakRun run(meter, kWarmUpTicks, ticks, kReportEvery);
+    ULONGLONG began = GetTickCount64();
     for (;;) {
         if (!kalvor.Running()) return Fail("KALVOR.EXE ended during the run");
         if (GetTickCount64() - began > kRunLimitMs) return Fail("the run took too long");
@@ -181,44 +178,20 @@ int main(int argc, char** argv) {
         bool fanStands = e2e::DialogItemTextUtf8(main, IDC_FAN1_SPEED) == "0";
         if (fanStands && !fanStood) ++fanStops;
         fanStood = fanStands;
-        now = counter.Count();
-        bool due = !warmedUp ? now >= kWarmUpTicks : now >= nextReport || now >= kWarmUpTicks + ticks;
-        if (!due) {
-            Sleep(10);
-            continue;
-        }
-        // A sample counts only when kalvor had no warning list, shown or
-        // not, before it and after it: a list being made or taken down
+        long now = counter.Count();
+        // No warning list, shown or not: one being made or taken down
         // would add its window and controls.
-        auto listThere = [&] { return kalvor.Dialog(kKalvorWarningTitle, true) != nullptr; };
-        if (listThere()) {
-            Sleep(5);
-            continue;
-        }
-        LeakSample sample{now, meter.Measure()};
-        if (listThere()) continue;
-        if (!warmedUp) {
-            start = sample;
-            PrintSample("after warm-up", start);
-            warmedUp = true;
-            measuring = GetTickCount64();
-        } else if (now >= kWarmUpTicks + ticks) {
-            end = sample;
-            break;
-        } else {
-            PrintSample("", sample);
-            nextReport += kReportEvery;
-        }
+        if (run.Offer(now, [&] { return kalvor.Dialog(kKalvorWarningTitle, true) == nullptr; })) break;
+        Sleep(5);
     }
-    PrintSample("at the end", end);
-    double seconds = static_cast<double>(GetTickCount64() - measuring) / 1000.0;
 
     std::printf("  %ld ticks in %.1f s (%.1f ms a tick, warning lists included); the fan seen stopped %ld times\n",
-                now - start.ticks, seconds, 1000.0 * seconds / static_cast<double>(now - start.ticks), fanStops);
+                run.TicksMeasured(), run.SecondsMeasured(),
+                1000.0 * run.SecondsMeasured() / static_cast<double>(run.TicksMeasured()), fanStops);
     for (const auto& [line, count] : warnings)
         std::printf("  warning list closed %ld times, first line \"%s\"\n", count, line.c_str());
 
-    bool leaked = ReportGrowth(start, end, meter);
+    bool leaked = ReportGrowth(run.Start(), run.End(), meter);
 
     if (!CloseKalvor(kalvor, main, warnings)) return Fail("KALVOR.EXE did not end on WM_CLOSE and Yes");
     DeleteFileA(kTraceFile);

@@ -59,4 +59,35 @@ bool ReportGrowth(const LeakSample& start, const LeakSample& end, const ProcessM
     return leaked;
 }
 
+LeakRun::LeakRun(ProcessMeter& meter, long warmUpTicks, long ticks, long reportEvery)
+    : meter_(meter),
+      warmUpTicks_(warmUpTicks),
+      ticks_(ticks),
+      reportEvery_(reportEvery),
+      nextReport_(warmUpTicks + reportEvery) {}
+
+bool LeakRun::Offer(long now, const std::function<bool()>& quiet) {
+    bool last = warmedUp_ && now >= warmUpTicks_ + ticks_;
+    bool due = !warmedUp_ ? now >= warmUpTicks_ : last || now >= nextReport_;
+    if (!due || !quiet()) return false;
+    LeakSample sample{now, meter_.Measure()};
+    if (!quiet()) return false;
+    if (!warmedUp_) {
+        start_ = sample;
+        warmedUp_ = true;
+        startedAt_ = GetTickCount64();
+        PrintSample("after warm-up", start_);
+        return false;
+    }
+    if (last) {
+        end_ = sample;
+        endedAt_ = GetTickCount64();
+        PrintSample("at the end", end_);
+        return true;
+    }
+    PrintSample("", sample);
+    nextReport_ += reportEvery_;
+    return false;
+}
+
 }  // namespace e2e

@@ -150,51 +150,26 @@ int main(int argc, char** argv) {
     FanCycle fan(board);
     board.ClearLog();
     long slowSpells = 0, warnings = 0;
-    LeakSample start, end;
-    bool warmedUp = false;
-    long nextReport = kWarmUpTicks + kReportEvery;
-    ULONGLONG began = GetTickCount64(), measuring = 0;
-    long now = 0;
+    LeakRun run(meter, kWarmUpTicks, ticks, kReportEvery);
+    ULONGLONG began = GetTickCount64();
     for (;;) {
         if (!pelmox.Running()) return Fail("PELMOX.EXE ended during the run");
         if (GetTickCount64() - began > kRunLimitMs) return Fail("the run took too long");
         if (fan.Step()) ++slowSpells;
         if (CloseWarning(pelmox)) ++warnings;
-        now = TicksFromReads(board);
-        bool due = !warmedUp ? now >= kWarmUpTicks : now >= nextReport || now >= kWarmUpTicks + ticks;
-        if (!due) {
-            Sleep(10);
-            continue;
-        }
-        // A sample counts only when no warning exists before and after it:
-        // one being made or taken down would add its window and pictures.
-        auto warningThere = [&] { return WindowOfProcess(pelmox.Id(), kDialogClass, kWarningCaption, true) != nullptr; };
-        if (warningThere()) {
-            Sleep(5);
-            continue;
-        }
-        LeakSample sample{now, meter.Measure()};
-        if (warningThere()) continue;
-        if (!warmedUp) {
-            start = sample;
-            PrintSample("after warm-up", start);
-            warmedUp = true;
-            measuring = GetTickCount64();
-        } else if (now >= kWarmUpTicks + ticks) {
-            end = sample;
+        long now = TicksFromReads(board);
+        // No warning, shown or not: one being made or taken down would
+        // add its window and pictures.
+        if (run.Offer(now, [&] { return WindowOfProcess(pelmox.Id(), kDialogClass, kWarningCaption, true) == nullptr; }))
             break;
-        } else {
-            PrintSample("", sample);
-            nextReport += kReportEvery;
-        }
+        Sleep(5);
     }
-    PrintSample("at the end", end);
-    double seconds = static_cast<double>(GetTickCount64() - measuring) / 1000.0;
     std::printf("  %ld ticks in %.1f s (%.1f ms a tick); %ld slow-fan spells, %ld warnings closed\n",
-                now - start.ticks, seconds, 1000.0 * seconds / static_cast<double>(now - start.ticks), slowSpells,
+                run.TicksMeasured(), run.SecondsMeasured(),
+                1000.0 * run.SecondsMeasured() / static_cast<double>(run.TicksMeasured()), slowSpells,
                 warnings);
 
-    bool leaked = ReportGrowth(start, end, meter);
+    bool leaked = ReportGrowth(run.Start(), run.End(), meter);
 
     // File, Exit: the tray icon goes, the settings are saved, the driver closed.
     CloseWarning(pelmox);
