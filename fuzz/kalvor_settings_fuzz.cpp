@@ -3,7 +3,6 @@
 // model, as at start-up. What the program then saves reads back as the
 // same text, so a save never loses what was loaded.
 #include <cstdlib>
-#include <map>
 
 #include "boardsim/smbus/chip_model.h"
 #include "kalvor/kalvor_app.h"
@@ -12,27 +11,13 @@
 
 namespace {
 
-class MemoryFiles final : public kalvor::SettingsStore {
-public:
-    std::optional<std::string> Load(const std::string& name) override {
-        auto found = files.find(name);
-        if (found == files.end()) return std::nullopt;
-        return found->second;
-    }
-    bool Save(const std::string& name, const std::string& text) override {
-        files[name] = text;
-        return true;
-    }
-    std::map<std::string, std::string> files;
-};
-
 // The monitor's settings and the chip they go to.
 struct Monitor {
     boardsim::ChipModel model;
     kalvor::ModelBus bus{model};
     kalvor::KalvorDialogData dialog;
     kalvor::CMonitorChip chip{bus, bus, dialog.settings};
-    MemoryFiles files;
+    kalvor::MemoryStore files;
     kalvor::CKalvorApp app{chip, dialog, files};
 };
 

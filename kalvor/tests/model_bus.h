@@ -1,6 +1,10 @@
 // Test and benchmark support: the monitor's SmBus on the simulated chip,
-// with waits that take no time, and a store without files.
+// with waits that take no time, a store without files and one in memory.
 #pragma once
+
+#include <map>
+#include <optional>
+#include <string>
 
 #include "boardsim/smbus/chip_model.h"
 #include "kalvor/settings_store.h"
@@ -30,6 +34,21 @@ class NoFiles final : public SettingsStore {
 public:
     std::optional<std::string> Load(const std::string&) override { return std::nullopt; }
     bool Save(const std::string&, const std::string&) override { return false; }
+};
+
+// Settings files in memory, by name.
+class MemoryStore final : public SettingsStore {
+public:
+    std::optional<std::string> Load(const std::string& name) override {
+        auto it = files.find(name);
+        if (it == files.end()) return std::nullopt;
+        return it->second;
+    }
+    bool Save(const std::string& name, const std::string& text) override {
+        files[name] = text;
+        return true;
+    }
+    std::map<std::string, std::string> files;
 };
 
 }  // namespace kalvor

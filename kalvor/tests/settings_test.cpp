@@ -7,24 +7,11 @@
 
 #include "kalvor/kalvor_app.h"
 #include "kalvor/settings_text.h"
+#include "model_bus.h"
 #include "recording_bus.h"
 
 namespace kalvor {
 namespace {
-
-class MemoryStore final : public SettingsStore {
-public:
-    std::optional<std::string> Load(const std::string& name) override {
-        auto it = files.find(name);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
-    }
-    bool Save(const std::string& name, const std::string& text) override {
-        files[name] = text;
-        return true;
-    }
-    std::map<std::string, std::string> files;
-};
 
 struct App {
     App() { bus.registers[reg::kMiscellaneous] = 0x50; }  // both fans divide by 2
