@@ -3,11 +3,12 @@
 #               with bounded fuzz runs), the Windows builds, the end-to-end
 #               tests under Wine
 #   make demo   the programs on a simulated board, with a screenshot
-#   make dist   the deliverables in dist/win64 and dist/win32
+#   make dist   the deliverables in dist/win64 and dist/win32, and the driver
+#               disk as dist/drivedisk-win32.zip and dist/drivedisk-win64.zip
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native sanitize fuzz win64 win32 test unit-test sanitize-test e2e-test demo dist bench leak-bench cost-bench clean
+.PHONY: all deps native sanitize fuzz win64 win32 test unit-test sanitize-test e2e-test imports-test imports demo dist bench leak-bench cost-bench clean
 
 all: native win64 win32
 
@@ -46,7 +47,15 @@ fuzz: sanitize
 e2e-test: win64
 	ctest --preset win64
 
-test: unit-test sanitize-test e2e-test win32
+test: unit-test sanitize-test e2e-test imports-test
+
+# The 32-bit programs' imported DLLs and functions against the reviewed
+# lists in medium/imports/win32; `make imports` rewrites the lists.
+imports-test: win32
+	tools/program_imports.py check build/win32 medium/imports/win32 i686-w64-mingw32-objdump
+
+imports: win32
+	tools/program_imports.py update build/win32 medium/imports/win32 i686-w64-mingw32-objdump
 
 bench: native
 	build/native/kalvor/search_convergence
@@ -68,6 +77,9 @@ dist: win64 win32
 	rm -rf dist
 	cmake --install build/win64 --prefix dist/win64 >/dev/null
 	cmake --install build/win32 --prefix dist/win32 >/dev/null
+	for bits in win32 win64; do \
+	  (cd dist/$$bits/medium && cmake -E tar cf ../../drivedisk-$$bits.zip --format=zip $$(ls)) || exit 1; \
+	done
 	@find dist -type f | sort
 
 clean:

@@ -196,6 +196,27 @@ TEST(FileSettingsStoreTest, SavesAndLoadsAndAFailedSaveKeepsTheOldFile) {
     std::filesystem::remove_all(dir);
 }
 
+// A save cut off between setting the old file aside and renaming the new
+// one into its place: the next load reads the old file, and the next save
+// puts a complete file back in place.
+TEST(FileSettingsStoreTest, ASaveCutOffHalfWayLeavesTheOldFileToLoad) {
+    auto dir = std::filesystem::temp_directory_path() / "kalvor-store-cut-test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::string path = (dir / "KALVOR.DAT").string();
+    FileSettingsStore store;
+    ASSERT_TRUE(store.Save(path, "saved"));
+    std::filesystem::rename(path, path + ".old");
+    std::ofstream(path + ".new") << "half";
+    EXPECT_EQ(store.Load(path), "saved");
+
+    ASSERT_TRUE(store.Save(path, "again"));
+    EXPECT_EQ(store.Load(path), "again");
+    EXPECT_FALSE(std::filesystem::exists(path + ".old"));
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace kalvor
 
