@@ -392,6 +392,48 @@ TEST_F(PelmoxTest, HelpFromTheMenuAndF1AsksForTheProgramsTopic) {
     }
 }
 
+// Each request of the driver failing in turn at a later start (which makes
+// every kind of request, the reads of values at its first ticks): the
+// request's message once, the end of the program, and the settings the
+// user saved still as they were.
+struct RequestFailure {
+    const char* name;
+    std::uint32_t code;
+    const char* message;
+};
+
+class PelmoxRequestFailureTest : public PelmoxTest, public testing::WithParamInterface<RequestFailure> {};
+
+TEST_P(PelmoxRequestFailureTest, TellsItOnceEndsAndKeepsTheSavedSettings) {
+    ASSERT_NE(StartHidden(), nullptr);
+    program_.reset();
+    EndPelmox();
+    std::vector<std::vector<BYTE>> saved;
+    for (const char* name : kRegistryValues) saved.push_back(RegistryBytes(name));
+    ASSERT_FALSE(saved.back().empty()) << "the first run saved nothing";
+
+    ASSERT_TRUE(board_.SetFailingCode(GetParam().code));
+    program_ = std::make_unique<Program>(kPelmoxProgram, kPelmoxDirectory);
+    HWND box = WaitForWindow(kCaption, 15000, "#32770");
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_EQ(MessageBoxText(box), GetParam().message);
+    ASSERT_TRUE(PressButton(box, IDOK));
+    EXPECT_TRUE(program_->WaitForExit(10000)) << "the program goes on";
+    EXPECT_EQ(VisibleWindowsOfClass("#32770").size(), 0u) << "a second message";
+    board_.SetFailingCode(0);
+    for (std::size_t i = 0; i < saved.size(); ++i) EXPECT_EQ(RegistryBytes(kRegistryValues[i]), saved[i]) << kRegistryValues[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PelmoxRequestFailureTest,
+    testing::Values(RequestFailure{"ReadValues", 4, "VxD: Device does not support the requested API(read)"},
+                    RequestFailure{"SetLimits", 5, "VxD: Device does not support the requested API(set)"},
+                    RequestFailure{"ReadLimits", 6, "VxD: Device does not support the requested API(read)"},
+                    RequestFailure{"WakeUp", 7, "VxD: Device does not support the requested API(wake up)"},
+                    RequestFailure{"Shutdown", 8, "VxD: Device does not support the requested API(shutdown)"},
+                    RequestFailure{"Notify", 9, "VxD: Device does not support the requested API(notify)"}),
+    [](const testing::TestParamInfo<RequestFailure>& c) { return std::string(c.param.name); });
+
 // ---- the ends ----
 
 TEST_F(PelmoxTest, MinimiseCloseAndHideOnlyHideButExitEnds) {
