@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cmath>
 #include <fstream>
@@ -346,6 +347,23 @@ TEST_F(KalvorTest, ABusTakenAtALaterTickEndsTheProgramWithoutStoppingTheChip) {
     ASSERT_FALSE(configuration.empty());
     EXPECT_NE(configuration.back(), 0) << "the chip keeps running";
     for (const std::string& call : Trace()) EXPECT_NE(call.rfind("DeRegUsing", 0), 0u) << "the bus is not released";
+}
+
+TEST_F(KalvorTest, AChipStoppingByItselfIsStartedAgainWithoutAWord) {
+    WriteScenario(std::string("board variant=0\n") + kHealthyBoard + "at 6 stopped\n");
+    HWND dialog = Start();
+    ASSERT_NE(dialog, nullptr);
+    auto starts = [] {
+        std::vector<int> configuration = Writes(3);
+        return std::count_if(configuration.begin(), configuration.end(), [](int value) { return (value & 0x40) != 0; });
+    };
+    EXPECT_TRUE(WaitUntil([&] { return starts() >= 2; }, 20000)) << "the chip is not started again";
+    std::vector<int> configuration = Writes(3);
+    ASSERT_FALSE(configuration.empty());
+    EXPECT_NE(configuration.back() & 0x40, 0) << "the chip is left stopped";
+    EXPECT_TRUE(Running().Running()) << "kalvor ended";
+    EXPECT_EQ(FindWindowA(kDialogClass, "Driver Error"), nullptr);
+    EXPECT_EQ(FindWindowA(kDialogClass, "System Monitor in using"), nullptr);
 }
 
 struct DriverErrorCase {
