@@ -1,6 +1,7 @@
 #include "chip_variant.h"
 
 #include <array>
+#include <cmath>
 
 namespace kalvor {
 namespace {
@@ -21,6 +22,16 @@ constexpr std::array<VariantScales, 3> kVariants{{
 
 int Truncate(double value) { return static_cast<int>(value); }
 
+// A register step count toward zero. A limit from a hand-made settings
+// file may be infinite or not a number: those give the far end of the
+// range (or 0) rather than an undefined conversion, and the register code
+// is clamped all the same.
+long long Steps(double value) {
+    constexpr double kFar = 1e9;
+    if (std::isnan(value)) return 0;
+    return static_cast<long long>(std::fmax(-kFar, std::fmin(kFar, value)));
+}
+
 int ToFahrenheit(int celsius) { return Truncate(32.5 + kCelsiusToFahrenheit * static_cast<float>(celsius)); }
 
 }  // namespace
@@ -36,7 +47,7 @@ std::uint8_t ClampCode(long long code) {
 std::uint8_t EncodeTemperatureLimit(int t, bool fahrenheit, int temperatureCorrection, int variant) {
     int celsius = fahrenheit ? Truncate(0.5 + static_cast<float>(t - 32) * kFahrenheitToCelsius) : t;
     double code = (temperatureCorrection + celsius + kTemperatureBase) / ScalesOf(variant).temperatureFactor;
-    return ClampCode(static_cast<long long>(code));
+    return ClampCode(Steps(code));
 }
 
 std::uint8_t EncodeFanLimit(int rpm, int divisor) {
@@ -47,13 +58,13 @@ std::uint8_t EncodeFanLimit(int rpm, int divisor) {
 std::uint8_t EncodeVinLimit(float volts, float ratio, int voltageCorrection, int variant) {
     const VariantScales& v = ScalesOf(variant);
     double steps = volts / (v.vinScale / 128) / ratio + 0.5;
-    return ClampCode(static_cast<long long>(steps) + voltageCorrection - static_cast<long long>(v.offset));
+    return ClampCode(Steps(steps) + voltageCorrection - static_cast<long long>(v.offset));
 }
 
 std::uint8_t EncodeVddLimit(float volts, int voltageCorrection, int variant) {
     const VariantScales& v = ScalesOf(variant);
     double steps = volts / (v.vddScale * 5 / 512) + 0.5;
-    return ClampCode(static_cast<long long>(steps) + voltageCorrection - static_cast<long long>(v.vddOffset));
+    return ClampCode(Steps(steps) + voltageCorrection - static_cast<long long>(v.vddOffset));
 }
 
 int DecodeTemperature(int code, bool fahrenheit, int temperatureCorrection, int variant) {

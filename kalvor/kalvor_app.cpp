@@ -11,6 +11,8 @@ namespace {
 constexpr int kPollingIntervals = 4;
 constexpr int kFan1AutoBelow = 30;
 constexpr float kPushOutside = 0.1f;
+// The smallest ratio that six decimals do not write as zero.
+constexpr float kSmallestRatio = 0.0000005f;
 constexpr char kNotAvailable[] = "N/A";
 
 std::string Format(const char* format, double value) {
@@ -22,8 +24,9 @@ std::string Format(const char* format, double value) {
 std::string FormatInt(int value) { return std::to_string(value); }
 
 // File values the chip cannot use are refused and the value held is kept:
-// a fan limit of 0 or less would divide by zero, a ratio of 0 means nothing.
-bool UsableRatio(float ratio) { return ratio > 0 && std::isfinite(ratio); }
+// a fan limit of 0 or less would divide by zero, a ratio of 0 means nothing
+// (nor does one so small that the next save would write it as 0).
+bool UsableRatio(float ratio) { return ratio >= kSmallestRatio && std::isfinite(ratio); }
 bool UsableFanLimit(int rpm) { return rpm > 0; }
 bool UsablePollingInt(int index) { return index >= 0 && index < kPollingIntervals; }
 

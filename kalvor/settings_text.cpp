@@ -25,10 +25,14 @@ void LineInt(std::string& text, const char* key, int value) {
 }
 
 // "%f": six decimals.
-void LineFloat(std::string& text, const char* key, float value) {
+std::string FloatText(float value) {
     char number[64];
     std::snprintf(number, sizeof number, "%f", static_cast<double>(value));
-    text += std::string(key) + " = " + number + "\r\n";
+    return number;
+}
+
+void LineFloat(std::string& text, const char* key, float value) {
+    text += std::string(key) + " = " + FloatText(value) + "\r\n";
 }
 
 }  // namespace
@@ -113,7 +117,10 @@ bool SettingsReader::ReadFloat(std::string_view key, float& value) {
     std::string token(NextToken());
     char* end = nullptr;
     float number = std::strtof(token.c_str(), &end);
-    if (end != token.c_str()) value = number;
+    // A number whose six-decimal text would not fit in a token (beyond
+    // about 10^8) is refused like one that does not parse: saved, it
+    // would come back cut.
+    if (end != token.c_str() && FloatText(number).size() <= kMaxToken) value = number;
     return true;
 }
 

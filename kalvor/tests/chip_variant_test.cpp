@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace kalvor {
 namespace {
 
@@ -47,6 +49,26 @@ TEST(DecodingTest, TheExamplesOfTheReadings) {
     EXPECT_EQ(DecodeFanRpm(255, 2), 941);
     EXPECT_EQ(DecodeFanRpm(1, 2), 240000);
     EXPECT_EQ(DecodeFanRpm(0, 2), 0);
+}
+
+}  // namespace
+}  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+// Found by fuzzing: an infinite or NaN limit from a hand-made settings
+// file made an undefined conversion; it now gives the range's end.
+TEST(ChipVariantTest, LimitsThatAreNoNumbersGiveTheRangesEnds) {
+    const float inf = std::numeric_limits<float>::infinity();
+    for (int variant = 0; variant <= 2; ++variant) {
+        EXPECT_EQ(EncodeVinLimit(inf, 1.0f, 0, variant), 255) << variant;
+        EXPECT_EQ(EncodeVinLimit(-inf, 1.0f, 0, variant), 0) << variant;
+        EXPECT_EQ(EncodeVddLimit(inf, 0, variant), 255) << variant;
+        EXPECT_EQ(EncodeVddLimit(-inf, 0, variant), 0) << variant;
+        EncodeVinLimit(std::numeric_limits<float>::quiet_NaN(), 1.0f, 0, variant);
+        EncodeVddLimit(std::numeric_limits<float>::quiet_NaN(), 0, variant);
+    }
 }
 
 }  // namespace

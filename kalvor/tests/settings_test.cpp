@@ -159,6 +159,32 @@ TEST(ReadSettingsTest, AMakerTextWithoutItsEqualsSignSurvivesTheNextSave) {
     EXPECT_EQ(b.dialog.settings.manufactor, a.dialog.settings.manufactor);
 }
 
+// Found by fuzzing: a number the file cannot hold came back changed after
+// the next save (a ratio written as 0.000000, a huge value cut to the
+// reader's 15 characters). Such numbers are refused; the held ones stay.
+TEST(ReadSettingsTest, NumbersTheFileCannotHoldAreRefused) {
+    struct Case {
+        const char* line;
+        const char* bad;
+        float SettingValues::*field;
+        float held;
+    } cases[] = {
+        {"V3Ratio = 1.000000", "V3Ratio = .0000001", &SettingValues::v3Ratio, 1.0f},
+        {"V1Value = 3.300000", "V1Value = 1e20", &SettingValues::v1Value, 3.3f},
+        {"V1LoLimit = 3.140000", "V1LoLimit = -5e9", &SettingValues::v1LoLimit, 3.14f},
+    };
+    for (const Case& c : cases) {
+        App a;
+        a.dialog.settings = Sample();
+        std::string text = FormatSettings(Sample());
+        ASSERT_NE(text.find(c.line), std::string::npos) << c.line;
+        text.replace(text.find(c.line), std::string(c.line).size(), c.bad);
+        a.store.files["KALVOR.DAT"] = text;
+        a.app.ReadSettings("KALVOR.DAT", true);
+        EXPECT_FLOAT_EQ(a.dialog.settings.*(c.field), c.held) << c.bad;
+    }
+}
+
 TEST(ReadSettingsTest, SupplyLimitsGoToTheChipAtTheFirstLoadOnly) {
     App a;
     a.store.files["KALVOR.DAT"] = FormatSettings(Sample());
