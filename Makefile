@@ -8,7 +8,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native sanitize fuzz win64 win32 test unit-test sanitize-test e2e-test imports-test imports demo dist bench leak-bench cost-bench clean
+.PHONY: all deps native sanitize fuzz win64 win32 test unit-test sanitize-test e2e-test imports-test imports demo dist bench leak-bench cost-bench soak clean
 
 all: native win64 win32
 
@@ -65,6 +65,12 @@ bench: native
 # (shortened) view ticks, in a Wine session of their own.
 leak-bench: win64
 	tools/run-bench.sh build/leak-bench kalvor_leak_bench.exe pelmox_leak_bench.exe
+
+# The three monitors side by side for SOAK_MINUTES on a scripted board,
+# their handles, GDI and USER objects and private bytes at start and end.
+SOAK_MINUTES ?= 30
+soak: win64
+	tools/run-bench.sh build/soak "soak_bench.exe $(SOAK_MINUTES)"
 
 # pelmox's processor time idle in the tray, beside a minimal tray monitor's.
 cost-bench: win64

@@ -326,6 +326,54 @@ TEST_F(RavloTest, MissingDriverShowsInitFailThenNotAvailableEverywhere) {
     EXPECT_GT(*std::max_element(widths.begin(), widths.end()), 0);
 }
 
+// A firmware without the monitor structure whose table loops or never
+// ends: the walk gives up, nothing is watched, and ravlo keeps running
+// without a status window.
+struct FirmwareFault {
+    const char* name;
+    boardsim::Fault fault;
+};
+
+class RavloFaultyFirmwareTest : public RavloTest, public testing::WithParamInterface<FirmwareFault> {};
+
+TEST_P(RavloFaultyFirmwareTest, KeepsRunningWithNothingWatched) {
+    boardsim::IoprobeBoard board = MonitoredBoard(0x3F, 0x1E);
+    board.vendorMonitor.reset();
+    board.fault = GetParam().fault;
+    ServeBoard(board);
+    Program ravlo(kRavlo, kWindows);
+    ASSERT_TRUE(WaitUntil([] { return FindTrayWindow() != nullptr; }, 15000)) << "no tray window";
+    EXPECT_EQ(WaitForStatusWindow(kEnglish, 3000), nullptr) << "the failed walk watches nothing";
+    EXPECT_TRUE(ravlo.Running());
+    auto log = FirmwareRequestLog();
+    ASSERT_TRUE(log);
+    EXPECT_LE(log->total, 4096u + 20u) << "the walk did not end";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, RavloFaultyFirmwareTest,
+                         testing::Values(FirmwareFault{"Cycle", boardsim::Fault::Cycle},
+                                         FirmwareFault{"Endless", boardsim::Fault::Endless}),
+                         [](const testing::TestParamInfo<FirmwareFault>& c) { return std::string(c.param.name); });
+
+// The firmware failing every request after some polls: the last
+// conditions stay on screen and ravlo goes on.
+class RavloFirmwareFailureTest : public RavloTest {};
+
+TEST_F(RavloFirmwareFailureTest, FailingAfterSomePollsKeepsTheLastConditions) {
+    ServeBoard(MonitoredBoard(0x3F, 0x1E));  // the fan abnormal
+    auto ravlo = StartRavlo();
+    HWND status = WaitForStatusWindow(kEnglish, 5000);
+    ASSERT_NE(status, nullptr);
+    std::array<std::string, 6> before = StatusCells(status);
+    boardsim::IoprobeBoard failing = MonitoredBoard(0x3F, 0x3E);
+    failing.fault = boardsim::Fault::FailAll;
+    ServeBoard(failing);
+    Sleep(3000);
+    EXPECT_TRUE(ravlo->Running());
+    ASSERT_TRUE(IsWindow(status));
+    EXPECT_EQ(StatusCells(status), before);
+}
+
 TEST_F(RavloTest, TrayMenuOpensOnLeftButtonReleaseAboveTheCursor) {
     auto ravlo = StartRavlo();
     HWND tray = FindTrayWindow();
