@@ -4,6 +4,7 @@
 // failures and the ways the program ends or only hides.
 #include <windows.h>
 
+#include <aclapi.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -433,6 +434,65 @@ INSTANTIATE_TEST_SUITE_P(
                     RequestFailure{"Shutdown", 8, "VxD: Device does not support the requested API(shutdown)"},
                     RequestFailure{"Notify", 9, "VxD: Device does not support the requested API(notify)"}),
     [](const testing::TestParamInfo<RequestFailure>& c) { return std::string(c.param.name); });
+
+// The settings key readable only: the program runs on what it can load
+// (a key it cannot open counts as none, so the defaults), its saves are
+// refused, and the values the user saved stay as they were.
+class PelmoxLockedKeyTest : public PelmoxTest {
+protected:
+    void TearDown() override {
+        EndPelmox();
+        SetKeyAccess(KEY_ALL_ACCESS);
+        PelmoxTest::TearDown();
+    }
+
+    // Everyone gets `access` to the key, and only that.
+    static bool SetKeyAccess(DWORD access) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryKey, 0, WRITE_DAC | READ_CONTROL, &key) != ERROR_SUCCESS)
+            return false;
+        EXPLICIT_ACCESS_A entry{};
+        entry.grfAccessPermissions = access;
+        entry.grfAccessMode = SET_ACCESS;
+        entry.grfInheritance = NO_INHERITANCE;
+        entry.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+        entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+        entry.Trustee.ptstrName = const_cast<char*>("EVERYONE");
+        PACL acl = nullptr;
+        bool done = SetEntriesInAclA(1, &entry, nullptr, &acl) == ERROR_SUCCESS &&
+                    SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                    nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
+        if (acl != nullptr) LocalFree(acl);
+        RegCloseKey(key);
+        return done;
+    }
+};
+
+TEST_F(PelmoxLockedKeyTest, RunsOnDefaultsAndKeepsTheSavedSettings) {
+    ASSERT_NE(StartHidden(), nullptr);
+    program_.reset();
+    EndPelmox();
+    std::vector<std::vector<BYTE>> saved;
+    for (const char* name : kRegistryValues) saved.push_back(RegistryBytes(name));
+    ASSERT_TRUE(SetKeyAccess(KEY_READ));
+    HKEY probe = nullptr;
+    LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_ALL_ACCESS, &probe);
+    if (opened == ERROR_SUCCESS) {
+        RegCloseKey(probe);
+        GTEST_SKIP() << "this Wine grants full access to a key whose list allows reading only";
+    }
+
+    HWND frame = StartHidden();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(Restore(frame));
+    HWND view = View(frame);
+    Sleep(1600);
+    DragSlider(view, kLowerSlider, 10);  // a save
+    EXPECT_TRUE(VisibleWindowsOfClass("#32770").empty()) << "a message";
+    PostMessageA(frame, WM_COMMAND, kIdAppExit, 0);  // and the save at the end
+    EXPECT_TRUE(program_->WaitForExit(10000)) << "Exit does not end the program";
+    for (std::size_t i = 0; i < saved.size(); ++i) EXPECT_EQ(RegistryBytes(kRegistryValues[i]), saved[i]) << kRegistryValues[i];
+}
 
 // ---- the ends ----
 
