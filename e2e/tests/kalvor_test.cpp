@@ -317,6 +317,42 @@ TEST_F(KalvorTest, SaveWritesTheUserFileDefaultsShowWithoutSavingUserSettingRelo
     EXPECT_TRUE(WaitUntil([&] { return DialogItemTextUtf8(dialog, kOverHeat) == "70"; }, 3000));
 }
 
+// A save that cannot write its new file (here a directory stands where the
+// new file goes): the user is told, and the settings file saved before is
+// left whole.
+TEST_F(KalvorTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheSavedFile) {
+    HWND dialog = StartShown(kHealthyBoard);
+    ASSERT_NE(dialog, nullptr);
+    TypeAndLeave(dialog, kOverHeat, "70");
+    Sleep(300);
+    Click(dialog, kUpdateAndSave);
+    ASSERT_TRUE(WaitUntil([] { return FileExists(kUserSettings); }, 3000)) << "no KALVOR.DAT";
+    Sleep(300);
+    std::string before;
+    {
+        std::ifstream file(kUserSettings, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        before = text.str();
+    }
+    const std::string blocker = std::string(kUserSettings) + ".new";
+    ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
+    TypeAndLeave(dialog, kOverHeat, "75");
+    Sleep(300);
+    Click(dialog, kUpdateAndSave);
+    HWND box = WaitForWindow("KALVOR", 5000, kDialogClass);
+    EXPECT_NE(box, nullptr) << "the failed save is not told";
+    if (box != nullptr) {
+        EXPECT_EQ(MessageBoxText(box), "The settings could not be saved to KALVOR.DAT.");
+        PressButton(box, IDOK);
+    }
+    RemoveDirectoryA(blocker.c_str());
+    std::ifstream file(kUserSettings, std::ios::binary);
+    std::stringstream after;
+    after << file.rdbuf();
+    EXPECT_EQ(after.str(), before) << "the saved file changed";
+}
+
 // ---- forced ends ----
 
 TEST_F(KalvorTest, ABusHeldAtStartEndsTheProgramAfterTheInUseBox) {
