@@ -59,11 +59,7 @@ TEST(KalvorSoakTest, ADayOfPollingWithAnHourlyFanStopStaysBounded) {
 
     EXPECT_EQ(m.ui.failures, 0);
     EXPECT_GE(m.ui.warningLists, 24) << "a warning list in every hour";
-    ASSERT_EQ(hourly.size(), 24u);
-    for (std::size_t hour = 1; hour < hourly.size(); ++hour) {
-        EXPECT_EQ(hourly[hour].blocks, hourly[0].blocks) << "hour " << hour + 1;
-        EXPECT_EQ(hourly[hour].bytes, hourly[0].bytes) << "hour " << hour + 1;
-    }
+    soak::ExpectSameEveryHour(hourly);
 }
 
 }  // namespace

@@ -83,11 +83,7 @@ TEST(PelmoxSoakTest, ADayOfViewTicksWithAnHourlySlowFanStaysBounded) {
     EXPECT_EQ(m.reporter.count, 0);
     EXPECT_GE(m.host.warnings, 24) << "a warning in every hour";
     EXPECT_EQ(m.tones.Waiting(), 0u) << "the siren drains";
-    ASSERT_EQ(hourly.size(), 24u);
-    for (std::size_t hour = 1; hour < hourly.size(); ++hour) {
-        EXPECT_EQ(hourly[hour].blocks, hourly[0].blocks) << "hour " << hour + 1;
-        EXPECT_EQ(hourly[hour].bytes, hourly[0].bytes) << "hour " << hour + 1;
-    }
+    soak::ExpectSameEveryHour(hourly);
 }
 
 }  // namespace

@@ -50,11 +50,7 @@ TEST(RavloSoakTest, ADayOfPollsWithAnHourlyFanFailureStaysBounded) {
     }});
 
     EXPECT_EQ(abnormalPolls, 24L * 2 * 60 * 1000 / 400) << "the fan's failure in every hour, and only then";
-    ASSERT_EQ(hourly.size(), 24u);
-    for (std::size_t hour = 1; hour < hourly.size(); ++hour) {
-        EXPECT_EQ(hourly[hour].blocks, hourly[0].blocks) << "hour " << hour + 1;
-        EXPECT_EQ(hourly[hour].bytes, hourly[0].bytes) << "hour " << hour + 1;
-    }
+    soak::ExpectSameEveryHour(hourly);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // sampled at the same moment of every hour.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <vector>
 
@@ -34,6 +36,15 @@ inline std::vector<LiveAllocations> RunDay(const DayOfTicks& day) {
 inline bool InFault(long second) {
     long inHour = second % 3600;
     return inHour >= 20 * 60 && inHour < 22 * 60;
+}
+
+// The heap at every hour's end is what it was at the first hour's end.
+inline void ExpectSameEveryHour(const std::vector<LiveAllocations>& hourly) {
+    ASSERT_EQ(hourly.size(), 24u);
+    for (std::size_t hour = 1; hour < hourly.size(); ++hour) {
+        EXPECT_EQ(hourly[hour].blocks, hourly[0].blocks) << "hour " << hour + 1;
+        EXPECT_EQ(hourly[hour].bytes, hourly[0].bytes) << "hour " << hour + 1;
+    }
 }
 
 }  // namespace soak

@@ -136,6 +136,24 @@ protected:
         return values;
     }
 
+    // Types an over-heat limit and presses "Update and Save"; true once
+    // the user's settings file exists.
+    static bool SaveOverHeat(HWND dialog, const char* limit) {
+        TypeAndLeave(dialog, kOverHeat, limit);
+        Sleep(300);
+        Click(dialog, kUpdateAndSave);
+        bool saved = WaitUntil([] { return FileExists(kUserSettings); }, 3000);
+        Sleep(300);
+        return saved;
+    }
+
+    static std::string UserSettingsText() {
+        std::ifstream file(kUserSettings, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
     static HWND WaitForWarningList(DWORD timeoutMs) { return WaitForWindow(kKalvorWarningTitle, timeoutMs, kDialogClass); }
 
     std::unique_ptr<Program> holder_;
@@ -295,23 +313,14 @@ TEST_F(KalvorTest, SaveWritesTheUserFileDefaultsShowWithoutSavingUserSettingRelo
     HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
 
-    TypeAndLeave(dialog, kOverHeat, "70");
-    Sleep(300);
-    Click(dialog, kUpdateAndSave);
-    ASSERT_TRUE(WaitUntil([] { return FileExists(kUserSettings); }, 3000)) << "no KALVOR.DAT";
-    Sleep(300);
-    std::ifstream file(kUserSettings, std::ios::binary);
-    std::stringstream saved;
-    saved << file.rdbuf();
-    EXPECT_NE(saved.str().find("\r\nTempOver = 70\r\n"), std::string::npos) << saved.str();
-    EXPECT_NE(saved.str().find("\r\nManufactor = Ostrel Computer Inc.\r\n"), std::string::npos) << saved.str();
+    ASSERT_TRUE(SaveOverHeat(dialog, "70")) << "no KALVOR.DAT";
+    std::string saved = UserSettingsText();
+    EXPECT_NE(saved.find("\r\nTempOver = 70\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nManufactor = Ostrel Computer Inc.\r\n"), std::string::npos) << saved;
 
     Click(dialog, kDefaultSetting);
     EXPECT_TRUE(WaitUntil([&] { return DialogItemTextUtf8(dialog, kOverHeat) == "60"; }, 3000));
-    std::ifstream again(kUserSettings, std::ios::binary);
-    std::stringstream still;
-    still << again.rdbuf();
-    EXPECT_EQ(still.str(), saved.str()) << "defaults are not saved";
+    EXPECT_EQ(UserSettingsText(), saved) << "defaults are not saved";
 
     Click(dialog, kUserSetting);
     EXPECT_TRUE(WaitUntil([&] { return DialogItemTextUtf8(dialog, kOverHeat) == "70"; }, 3000));
@@ -323,23 +332,11 @@ TEST_F(KalvorTest, SaveWritesTheUserFileDefaultsShowWithoutSavingUserSettingRelo
 TEST_F(KalvorTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheSavedFile) {
     HWND dialog = StartShown(kHealthyBoard);
     ASSERT_NE(dialog, nullptr);
-    TypeAndLeave(dialog, kOverHeat, "70");
-    Sleep(300);
-    Click(dialog, kUpdateAndSave);
-    ASSERT_TRUE(WaitUntil([] { return FileExists(kUserSettings); }, 3000)) << "no KALVOR.DAT";
-    Sleep(300);
-    std::string before;
-    {
-        std::ifstream file(kUserSettings, std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        before = text.str();
-    }
+    ASSERT_TRUE(SaveOverHeat(dialog, "70")) << "no KALVOR.DAT";
+    std::string before = UserSettingsText();
     const std::string blocker = std::string(kUserSettings) + ".new";
     ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
-    TypeAndLeave(dialog, kOverHeat, "75");
-    Sleep(300);
-    Click(dialog, kUpdateAndSave);
+    SaveOverHeat(dialog, "75");
     HWND box = WaitForWindow("KALVOR", 5000, kDialogClass);
     EXPECT_NE(box, nullptr) << "the failed save is not told";
     if (box != nullptr) {
@@ -347,10 +344,7 @@ TEST_F(KalvorTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheSavedFile) {
         PressButton(box, IDOK);
     }
     RemoveDirectoryA(blocker.c_str());
-    std::ifstream file(kUserSettings, std::ios::binary);
-    std::stringstream after;
-    after << file.rdbuf();
-    EXPECT_EQ(after.str(), before) << "the saved file changed";
+    EXPECT_EQ(UserSettingsText(), before) << "the saved file changed";
 }
 
 // ---- forced ends ----
