@@ -50,6 +50,17 @@ INT_PTR OnInitDialog(HWND dialog) {
     return TRUE;
 }
 
+// The template's picture controls load their bitmaps themselves and keep
+// them when they are destroyed; each window gives them back as it goes
+// (already hidden), so that opening and closing it again and again leaks
+// nothing.
+BOOL CALLBACK ReleasePicture(HWND control, LPARAM) {
+    if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) return TRUE;
+    auto* picture = reinterpret_cast<HBITMAP>(SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, 0));
+    if (picture != nullptr) DeleteObject(picture);
+    return TRUE;
+}
+
 INT_PTR OnClose(HWND dialog) {
     KillTimer(dialog, kRefreshTimerId);
     g_ravlo.statusWindowOpen = false;
@@ -63,6 +74,7 @@ INT_PTR CALLBACK StatusWindowProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     case WM_INITDIALOG: return OnInitDialog(dialog);
     case WM_TIMER: Refresh(dialog); return TRUE;
     case WM_CLOSE: return OnClose(dialog);
+    case WM_DESTROY: EnumChildWindows(dialog, ReleasePicture, 0); return FALSE;
     default: return FALSE;
     }
 }

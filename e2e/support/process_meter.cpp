@@ -180,21 +180,27 @@ unsigned long long ProcessMeter::CountGdiObjects() {
     }
     gdiSource_ = "used entries of the process's GDI handle table, stock objects included (GetGuiResources "
                  "answers 0)";
+    unsigned long long used = 0;
+    for (const auto& [type, count] : GdiObjectsByType()) used += count;
+    return used;
+}
+
+std::map<int, unsigned long long> ProcessMeter::GdiObjectsByType() {
+    std::map<int, unsigned long long> counts;
     auto query = NtFunction<QueryInformationProcess>("NtQueryInformationProcess");
     BasicInformation basic{};
     ULONG length = 0;
-    if (query == nullptr || query(process_, kProcessBasicInformation, &basic, sizeof basic, &length) < 0) return 0;
+    if (query == nullptr || query(process_, kProcessBasicInformation, &basic, sizeof basic, &length) < 0) return counts;
     std::uint64_t table = 0;
     if (!ReadProcessMemory(process_, static_cast<char*>(basic.peb) + kPebGdiTable, &table, sizeof table, nullptr) ||
         table == 0)
-        return 0;
+        return counts;
     std::vector<unsigned char> entries(kGdiEntries * kGdiEntrySize);
     if (!ReadProcessMemory(process_, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr))
-        return 0;
-    unsigned long long used = 0;
+        return counts;
     for (std::size_t i = 0; i < kGdiEntries; ++i)
-        if (entries[i * kGdiEntrySize + kGdiTypeByte] != 0) ++used;
-    return used;
+        if (int type = entries[i * kGdiEntrySize + kGdiTypeByte]) ++counts[type];
+    return counts;
 }
 
 unsigned long long ProcessMeter::CountUserObjects() {

@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 namespace e2e {
@@ -32,6 +33,11 @@ public:
     ProcessMeter(HANDLE process, DWORD processId) : process_(process), id_(processId) {}
 
     ProcessUsage Measure();
+
+    // The used entries of the process's GDI handle table by the type the
+    // table gives them (Wine's numbering: 5 for bitmaps); empty where the
+    // table cannot be read.
+    std::map<int, unsigned long long> GdiObjectsByType();
 
     // Where the last measure came from, one line a quantity.
     std::string Sources() const;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <map>
 #include <cmath>
 #include <array>
 #include <string>
@@ -254,6 +256,41 @@ TEST_F(RavloTest, ClosedStatusWindowComesBackUntilTheItemIsNormal) {
     ASSERT_TRUE(WaitUntil([&] { return StatusCells(status)[5] == "Normal"; }, 2500)) << "refreshed once a second";
     CloseStatusWindow(status);
     EXPECT_EQ(WaitForStatusWindow(kEnglish, 1500), nullptr);
+}
+
+// Found by the soak: every status window kept the seven bitmaps its
+// template's pictures had loaded. Closed again and again while the fan is
+// abnormal, it reopens each time and leaves none of them behind. (A device
+// context still stays behind now and then, each with its own bitmap and
+// region; the check counts only bitmaps beyond those.)
+TEST_F(RavloTest, AStatusWindowClosedAgainAndAgainLeaksNothing) {
+    ServeBoard(MonitoredBoard(0x3F, 0x1E));
+    auto ravlo = StartRavlo();
+    HWND tray = FindTrayWindow();
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tray, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    ASSERT_NE(process, nullptr);
+    ProcessMeter meter(process, processId);
+    auto cycle = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            HWND status = WaitForStatusWindow(kEnglish, 3000);
+            ASSERT_NE(status, nullptr) << "the status window does not come back";
+            CloseStatusWindow(status);
+        }
+    };
+    constexpr int kDeviceContextType = 1;
+    constexpr int kBitmapType = 5;
+    cycle(3);
+    std::map<int, unsigned long long> before = meter.GdiObjectsByType();
+    cycle(20);
+    std::map<int, unsigned long long> after = meter.GdiObjectsByType();
+    ASSERT_FALSE(before.empty()) << "the GDI table cannot be read";
+    auto grown = [&](int type) { return static_cast<long long>(after[type]) - static_cast<long long>(before[type]); };
+    EXPECT_LE(grown(kBitmapType), grown(kDeviceContextType) + 1) << "the pictures' bitmaps stay behind";
+    std::printf("  20 status windows: device contexts %+lld, bitmaps %+lld\n", grown(kDeviceContextType),
+                grown(kBitmapType));
+    CloseHandle(process);
 }
 
 // Runs in its own CTest entry, with LANG=ja_JP.UTF-8 for the whole run.
