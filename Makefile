@@ -67,7 +67,8 @@ leak-bench: win64
 	tools/run-bench.sh build/leak-bench kalvor_leak_bench.exe pelmox_leak_bench.exe
 
 # The three monitors side by side for SOAK_MINUTES on a scripted board,
-# their handles, GDI and USER objects and private bytes at start and end.
+# their handles, GDI and USER objects and private bytes after the first
+# fault and at the end.
 SOAK_MINUTES ?= 30
 soak: win64
 	tools/run-bench.sh build/soak "soak_bench.exe $(SOAK_MINUTES)"
