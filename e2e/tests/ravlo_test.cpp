@@ -266,12 +266,7 @@ TEST_F(RavloTest, ClosedStatusWindowComesBackUntilTheItemIsNormal) {
 TEST_F(RavloTest, AStatusWindowClosedAgainAndAgainLeaksNothing) {
     ServeBoard(MonitoredBoard(0x3F, 0x1E));
     auto ravlo = StartRavlo();
-    HWND tray = FindTrayWindow();
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tray, &processId);
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    ASSERT_NE(process, nullptr);
-    ProcessMeter meter(process, processId);
+    ProcessMeter meter(ravlo->Process(), ravlo->Id());
     auto cycle = [&](int times) {
         for (int i = 0; i < times; ++i) {
             HWND status = WaitForStatusWindow(kEnglish, 3000);
@@ -290,7 +285,6 @@ TEST_F(RavloTest, AStatusWindowClosedAgainAndAgainLeaksNothing) {
     EXPECT_LE(grown(kBitmapType), grown(kDeviceContextType) + 1) << "the pictures' bitmaps stay behind";
     std::printf("  20 status windows: device contexts %+lld, bitmaps %+lld\n", grown(kDeviceContextType),
                 grown(kBitmapType));
-    CloseHandle(process);
 }
 
 // Runs in its own CTest entry, with LANG=ja_JP.UTF-8 for the whole run.
@@ -460,10 +454,6 @@ TEST_F(RavloTest, MonitorOpensOneStatusWindowAndExitEnds) {
 TEST_F(RavloTest, TicksLeakNothing) {
     auto ravlo = StartRavlo();
     HWND tray = FindTrayWindow();
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tray, &processId);
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    ASSERT_NE(process, nullptr);
 
     auto ticks = [&](int count) {
         for (int i = 0; i < count; ++i) {
@@ -472,7 +462,7 @@ TEST_F(RavloTest, TicksLeakNothing) {
         }
     };
     // Wine answers 0 to the system's own counts; the meter counts another way.
-    ProcessMeter meter(process, processId);
+    ProcessMeter meter(ravlo->Process(), ravlo->Id());
     ticks(500);
     ProcessUsage before = meter.Measure();
     ticks(10000);
@@ -481,7 +471,6 @@ TEST_F(RavloTest, TicksLeakNothing) {
     EXPECT_LE(after.privateBytes, before.privateBytes + 256 * 1024) << meter.Sources();
     EXPECT_LE(after.gdiObjects, before.gdiObjects) << meter.Sources();
     EXPECT_LE(after.userObjects, before.userObjects) << meter.Sources();
-    CloseHandle(process);
 }
 
 std::string VersionText(const std::vector<char>& info, const char* name) {
